@@ -44,6 +44,9 @@ using ImporterFunction = std::function<ImportResult(const ImportRequest&)>;
 
 class ImporterTable {
  public:
+  // The acquisition program's temporary file has no type letter of its own.
+  static constexpr char kQuickLoad = '@';
+
   void Set(char letter, ImporterFunction importer) { table_[letter] = std::move(importer); }
   const ImporterFunction* Find(char letter) const {
     auto it = table_.find(letter);
