@@ -13,11 +13,14 @@ using snefru_table::kRotations;
 using snefru_table::kSBoxes;
 
 // The two boxes of one pass side by side with their low bytes, so one base
-// register reaches all four arrays and a round's next index comes from a
-// byte load instead of waiting for the whole word, the xor and an extract.
+// register reaches all four arrays. The rounds form one long dependency
+// chain; taking the next index from a low-byte load xored with the already
+// known low byte of the next word keeps the whole-word xor and the byte
+// extract off it. The low bytes are held wider than a byte so the compiler
+// cannot fold that xor back onto the whole word.
 struct PassTables {
   uint32_t word[2][256];
-  uint8_t low[2][256];
+  uint16_t low[2][256];
 };
 
 constexpr std::array<PassTables, snefru::kSecurityLevel> MakeTables() {
@@ -27,7 +30,7 @@ constexpr std::array<PassTables, snefru::kSecurityLevel> MakeTables() {
       for (int i = 0; i < 256; ++i) {
         const uint32_t word = kSBoxes[2 * pass + box][i];
         tables[pass].word[box][i] = word;
-        tables[pass].low[box][i] = static_cast<uint8_t>(word);
+        tables[pass].low[box][i] = static_cast<uint16_t>(word & 0xff);
       }
     }
   }
@@ -45,7 +48,7 @@ inline uint32_t LoadBigEndian(const uint8_t* p) {
 #define SNEFRU_ROUND(box, last, next)                         \
   do {                                                        \
     const uint32_t entry = t.word[box][idx];                  \
-    idx = static_cast<uint8_t>(next) ^ t.low[box][idx];       \
+    idx = (next & 0xff) ^ t.low[box][idx];       \
     last ^= entry;                                            \
     next ^= entry;                                            \
   } while (0)
