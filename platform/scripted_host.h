@@ -42,8 +42,13 @@ class ScriptedHost : public Host {
   void Beep(BeepKind kind) override;
   void PlayWav(std::string_view path) override;
   void SetStatus(int pane, std::string_view text) override;
-  void BeginWaitCursor() override { ++wait_depth_; ++wait_cursor_shown_; }
-  void EndWaitCursor() override { if (wait_depth_ > 0) --wait_depth_; }
+  void BeginWaitCursor() override {
+    ++wait_depth_;
+    ++wait_cursor_shown_;
+  }
+  void EndWaitCursor() override {
+    if (wait_depth_ > 0) --wait_depth_;
+  }
   std::unique_ptr<ProgressWindow> OpenProgress(std::string_view text) override;
   bool DispatchPendingMessages() override;
   bool RunDialog(DialogModel& model) override;
@@ -57,7 +62,9 @@ class ScriptedHost : public Host {
   std::vector<std::string> Questions() const;
   // The texts a status pane received, in order.
   std::vector<std::string> StatusTexts(int pane = 0) const;
-  std::string status(int pane) const { return pane >= 0 && pane < 4 ? status_[pane] : std::string(); }
+  std::string status(int pane) const {
+    return pane >= 0 && pane < 4 ? status_[pane] : std::string();
+  }
   int wait_depth() const { return wait_depth_; }
   int wait_cursor_shown() const { return wait_cursor_shown_; }
   int dispatches() const { return dispatches_; }

@@ -25,8 +25,7 @@ class SettingsStore {
   // numeric part out; a printf format on the way back.
   double GetReal(std::string_view section, std::string_view key,
                  std::string_view fallbackText) const;
-  void WriteReal(std::string_view section, std::string_view key, double value,
-                 const char* format);
+  void WriteReal(std::string_view section, std::string_view key, double value, const char* format);
 
   bool Has(std::string_view section, std::string_view key) const;
   const std::string& file() const { return file_; }

@@ -1,7 +1,8 @@
+#include "viewer/core/calibration.h"
+
 #include <cmath>
 
 #include "tests/support/test_support.h"
-#include "viewer/core/calibration.h"
 #include "viewer/core/spectrum.h"
 
 namespace ionvue {
@@ -53,11 +54,14 @@ TEST_F(CalibrationTest, NegativeMassActsAsZero) {
 }
 
 TEST_F(CalibrationTest, QuadraticAndCubicModelsInvertWithinTolerance) {
-  struct Case { double a0, a1, a2, a3; int deTOF; } cases[] = {
-      {0.01, 0.9, 1e-4, 0, 0},       // closed quadratic root
-      {0.01, 0.9, 1e-4, 0, 1},       // refined from the quadratic root
-      {0.01, 0.9, 1e-4, 2e-7, 1},    // cubic term corrected by the walk
-      {0.01, 0.9, 0, 3e-7, 1},       // no quadratic term: walk from t = 0
+  struct Case {
+    double a0, a1, a2, a3;
+    int deTOF;
+  } cases[] = {
+      {0.01, 0.9, 1e-4, 0, 0},     // closed quadratic root
+      {0.01, 0.9, 1e-4, 0, 1},     // refined from the quadratic root
+      {0.01, 0.9, 1e-4, 2e-7, 1},  // cubic term corrected by the walk
+      {0.01, 0.9, 0, 3e-7, 1},     // no quadratic term: walk from t = 0
   };
   for (const auto& c : cases) {
     Use(1, c.deTOF, c.a0, c.a1, c.a2, c.a3, 0.007);

@@ -1,6 +1,7 @@
+#include "viewer/core/property_table.h"
+
 #include "platform/scripted_host.h"
 #include "tests/support/test_support.h"
-#include "viewer/core/property_table.h"
 
 namespace ionvue {
 namespace {
@@ -22,12 +23,15 @@ TEST(PropertyTable, TextCarriesUnderscoresAsTheMarkByte) {
 }
 
 TEST(PropertyTable, MalformedTextsKeepWhatWasRead) {
-  struct Case { const char* text; bool ok; size_t entries; } cases[] = {
-      {"__A=1__B=2", true, 2},
-      {"__A=1__", false, 1},     // ends after the separator
-      {"__A=1__B", false, 1},    // key without '='
-      {"__A=1__B=", false, 1},   // nothing after '='
-      {"__A=1__A=2", true, 1},   // first occurrence wins
+  struct Case {
+    const char* text;
+    bool ok;
+    size_t entries;
+  } cases[] = {
+      {"__A=1__B=2", true, 2}, {"__A=1__", false, 1},  // ends after the separator
+      {"__A=1__B", false, 1},                          // key without '='
+      {"__A=1__B=", false, 1},                         // nothing after '='
+      {"__A=1__A=2", true, 1},                         // first occurrence wins
   };
   for (const auto& c : cases) {
     CPropertyTable table;
@@ -42,7 +46,8 @@ TEST(PropertyTable, MissingPrefixIsReported) {
   CPropertyTable table;
   table.Set("KEEP", "x");
   EXPECT_FALSE(table.FromText("A=1", &host));
-  EXPECT_EQ(host.Messages(), std::vector<std::string>{"Entry could not be created.\nNo item entry ID __"});
+  EXPECT_EQ(host.Messages(),
+            std::vector<std::string>{"Entry could not be created.\nNo item entry ID __"});
   EXPECT_EQ(table.Value("KEEP"), "x");
 }
 

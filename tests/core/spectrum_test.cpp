@@ -1,7 +1,8 @@
+#include "viewer/core/spectrum.h"
+
 #include "platform/scripted_host.h"
 #include "platform/settings.h"
 #include "tests/support/test_support.h"
-#include "viewer/core/spectrum.h"
 
 namespace ionvue {
 namespace {

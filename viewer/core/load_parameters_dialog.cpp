@@ -12,9 +12,14 @@ LoadParametersDialog::LoadParametersDialog(char letter, double timeBase_, int sh
       massTable(massTable_),
       tofware_(letter == '5') {
   switch (letter) {
-    case '3': fileType = kOneColumn; break;
-    case '4': fileType = kTwoColumn; break;
-    default: fileType = wordSize == 2 ? k16Bit : k32Bit;
+    case '3':
+      fileType = kOneColumn;
+      break;
+    case '4':
+      fileType = kTwoColumn;
+      break;
+    default:
+      fileType = wordSize == 2 ? k16Bit : k32Bit;
   }
 }
 
@@ -41,10 +46,20 @@ LoadParametersDialog::Outcome LoadParametersDialog::Accept(char letter, int word
     return out;
   }
   switch (fileType) {
-    case k16Bit: out.letter = '2'; out.wordSize = 2; break;
-    case k32Bit: out.letter = '2'; out.wordSize = 4; break;
-    case kOneColumn: out.letter = '3'; break;
-    case kTwoColumn: out.letter = '4'; break;
+    case k16Bit:
+      out.letter = '2';
+      out.wordSize = 2;
+      break;
+    case k32Bit:
+      out.letter = '2';
+      out.wordSize = 4;
+      break;
+    case kOneColumn:
+      out.letter = '3';
+      break;
+    case kTwoColumn:
+      out.letter = '4';
+      break;
   }
   return out;
 }

@@ -22,13 +22,13 @@ class LoadParametersDialog : public DialogModel {
   static std::vector<std::string> PointItems();
 
   // Fields as the form shows them.
-  double timeBase;      // "Data time base", 0.00001 to 1000 µs
-  int shots;            // "Number of shots", 1 to 1000000
+  double timeBase;             // "Data time base", 0.00001 to 1000 µs
+  int shots;                   // "Number of shots", 1 to 1000000
   std::string points = "all";  // "Points to load"
-  int headerBytes;      // "Header length", 0 to 32000
-  int fileType;         // "Detected file type"
-  bool massTable;       // "Linear mass-intensity table"
-  bool doNotShow = false;  // "Do not show this dialog"
+  int headerBytes;             // "Header length", 0 to 32000
+  int fileType;                // "Detected file type"
+  bool massTable;              // "Linear mass-intensity table"
+  bool doNotShow = false;      // "Do not show this dialog"
 
   // The first field out of range, or "" when the form may be accepted.
   std::string Validate() const;

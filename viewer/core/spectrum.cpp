@@ -143,8 +143,10 @@ bool CSpectrum::ImportBlock(const SpectrumBlock* block) {
     samples.assign(block->samples, block->samples + block->length);
   std::string path = block->path ? block->path : "";
   if (!Resize(std::max(block->length, 0))) return false;
-  if (!samples.empty()) std::memcpy(m_pData.get(), samples.data(), samples.size() * sizeof(int32_t));
-  else std::fill_n(m_pData.get(), m_nLength, 1);
+  if (!samples.empty())
+    std::memcpy(m_pData.get(), samples.data(), samples.size() * sizeof(int32_t));
+  else
+    std::fill_n(m_pData.get(), m_nLength, 1);
   m_pcName = path;
   return true;
 }
