@@ -111,6 +111,7 @@ void SettingsStore::Load() {
 }
 
 void SettingsStore::Save() const {
+  if (readOnly_) return;
   std::filesystem::path target(file_);
   std::error_code ec;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);

@@ -28,6 +28,9 @@ class SettingsStore {
   void WriteReal(std::string_view section, std::string_view key, double value, const char* format);
 
   bool Has(std::string_view section, std::string_view key) const;
+  // A read-only store keeps its writes in memory: the command-line reports
+  // must not change the user's preferences.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   const std::string& file() const { return file_; }
 
  private:
@@ -41,6 +44,7 @@ class SettingsStore {
   void Save() const;
 
   std::string file_;
+  bool readOnly_ = false;
   std::vector<Entry> entries_;  // in file order, sections kept together
 };
 
