@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "viewer/core/digest_source.h"
 #include "viewer/core/importer.h"
 #include "viewer/core/spectrum.h"
 
@@ -16,12 +17,6 @@ namespace ionvue {
 
 class Host;
 class CIonvueDoc;
-
-// Something a later layer attaches to a document (the digest overlays).
-class DocumentAttachment {
- public:
-  virtual ~DocumentAttachment() = default;
-};
 
 // What the open and save road needs from the layers above the core.
 struct DocumentServices {
@@ -95,7 +90,8 @@ class CIonvueDoc {
   std::string m_strQuickLoadPath;
   bool m_bNeutralMass = false;
   bool m_bMassTable = false;
-  std::array<std::shared_ptr<DocumentAttachment>, 2> m_pDigests;
+  // Digest overlays 1 and 2; a slot is present when it holds one.
+  std::array<std::unique_ptr<DigestSource>, 2> m_pDigests;
   bool m_bLoaded = false;
   bool m_bQuickLoaded = false;
   char m_cType = 0;
