@@ -175,6 +175,7 @@ bool CMarkupNode::ParseContent(Context& context, const TagScanner& scanner, size
         ++at;
         continue;
       }
+      lt = at;
     } else {
       lt = scanner.FindStartTag(at, end);
       if (lt == kNone) break;
