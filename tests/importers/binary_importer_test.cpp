@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -161,6 +162,29 @@ TEST_F(BinaryImporterTest, LargeFilesCrossEveryReadBlock) {
   const Samples samples16 = Stored();
   ASSERT_EQ(samples16.size(), words.size());
   for (size_t i = 0; i < words.size(); ++i) ASSERT_EQ(samples16[i], words[i] + 1) << i;
+}
+
+TEST_F(BinaryImporterTest, MinimumFoundLateStillLiftsEverySample) {
+  // The minimum falls twice, in blocks far apart; a value near the top
+  // before the falls saturates instead of wrapping.
+  constexpr int64_t top = std::numeric_limits<int32_t>::max();
+  std::vector<int64_t> values(250000, 100);
+  values[10] = top - 5;
+  values[70000] = -50;
+  values[200000] = -3000;
+  ASSERT_EQ(Load(Words32(values), kAllPoints, 4), 1);
+  const Samples samples = Stored();
+  ASSERT_EQ(samples.size(), values.size());
+  for (size_t i = 0; i < values.size(); ++i)
+    ASSERT_EQ(samples[i], std::min(values[i] + 3001, top)) << i;
+
+  std::vector<int> words(250000, 100);
+  words[70000] = -50;
+  words[200000] = -3000;
+  ASSERT_EQ(Load(Words16(words), kAllPoints, 2), 1);
+  const Samples samples16 = Stored();
+  ASSERT_EQ(samples16.size(), words.size());
+  for (size_t i = 0; i < words.size(); ++i) ASSERT_EQ(samples16[i], words[i] + 3001) << i;
 }
 
 TEST_F(BinaryImporterTest, SizingFailureShowsTheMemoryMessage) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "viewer/importers/sample_kernels.h"
+
 namespace ionvue {
 
 class CSpectrum;
@@ -33,17 +35,19 @@ class CLift {
     add_ = static_cast<uint32_t>(add);
   }
   int32_t operator()(int32_t value) const {
-    // Kept in 32-bit lanes so the loops over samples vectorise.
     const int32_t sum = static_cast<int32_t>(static_cast<uint32_t>(value) + add_);
     return value > limit_ ? std::numeric_limits<int32_t>::max() : sum;
   }
-  void Apply(int32_t* samples, size_t n) const {
-    for (size_t i = 0; i < n; ++i) samples[i] = (*this)(samples[i]);
-  }
+  void Apply(int32_t* samples, size_t n) const { AddSaturating(samples, n, limit_, add_); }
 
  private:
   int32_t limit_;
   uint32_t add_;
 };
+
+// Adds `amount` (≥ 0) to each sample, saturated at the int32 maximum:
+// lifting by one minimum and then by the difference to a lower one gives
+// what lifting by the lower one would have.
+void RaiseSaturated(int32_t* samples, size_t n, int64_t amount);
 
 }  // namespace ionvue

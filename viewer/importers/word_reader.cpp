@@ -2,15 +2,12 @@
 
 #include <bit>
 
+#include "viewer/importers/sample_kernels.h"
+
 namespace ionvue {
 
 namespace {
 constexpr size_t kStagingWords = 128 * 1024;
-
-uint16_t FromLittle(uint16_t v) {
-  if constexpr (std::endian::native == std::endian::little) return v;
-  return static_cast<uint16_t>((v >> 8) | (v << 8));
-}
 
 uint32_t FromLittle(uint32_t v) {
   if constexpr (std::endian::native == std::endian::little) return v;
@@ -42,12 +39,8 @@ size_t CWordReader::Read(int32_t* out, size_t max) {
   const size_t got = file_.Read(staging_.data(), want);
   if (got < want) ended_ = true;
   const size_t n = got / 2;
-  const uint16_t* in = staging_.data();
-  if (kind_ == WordKind::kUInt16) {
-    for (size_t i = 0; i < n; ++i) out[i] = FromLittle(in[i]);
-  } else {
-    for (size_t i = 0; i < n; ++i) out[i] = static_cast<int16_t>(FromLittle(in[i]));
-  }
+  if (kind_ == WordKind::kUInt16) WidenUnsigned16(staging_.data(), out, n);
+  else WidenSigned16(staging_.data(), out, n);
   return n;
 }
 

@@ -31,4 +31,22 @@ class CWordReader {
   std::vector<uint16_t> staging_;  // 16-bit words before widening
 };
 
+// Reads up to `count` words into `out` in blocks small enough to stay in
+// cache, handing each block to `each(block, n)` right after it arrives so
+// the caller can look at or rewrite it while it is hot. Returns the words
+// read.
+template <typename Each>
+int64_t ReadWordBlocks(CWordReader& reader, int32_t* out, int64_t count, Each&& each) {
+  constexpr int64_t kBlockWords = 64 * 1024;
+  int64_t stored = 0;
+  while (stored < count) {
+    const int64_t want = count - stored < kBlockWords ? count - stored : kBlockWords;
+    const size_t n = reader.Read(out + stored, static_cast<size_t>(want));
+    if (n == 0) break;
+    each(out + stored, n);
+    stored += static_cast<int64_t>(n);
+  }
+  return stored;
+}
+
 }  // namespace ionvue
