@@ -173,6 +173,7 @@ void CSnefruHasher::CountBytes(std::size_t size) {
 }
 
 void CSnefruHasher::Update(const void* data, std::size_t size) {
+  if (size == 0) return;
   const auto* bytes = static_cast<const uint8_t*>(data);
   CountBytes(size);
   if (m_nPending > 0) {
