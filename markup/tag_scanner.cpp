@@ -146,20 +146,26 @@ size_t TagScanner::MatchingClose(std::string_view name, size_t from, size_t end)
   auto name_at = [&](size_t at) {
     return at + name.size() <= end && src_.compare(at, name.size(), name) == 0;
   };
+  auto ends_name = [&](size_t at) {
+    if (at >= end) return false;
+    const char c = src_[at];
+    return c == ' ' || c == '\r' || c == '\n' || c == '\t' || c == '>';
+  };
+  // An end tag must name the element whole: "</ab>" does not close "a",
+  // or an element would lose every child after a longer-named one. Names
+  // cut to their first kMaxNameLength characters can only match by those.
+  const bool cut = name.size() >= kMaxNameLength;
   size_t depth = 1;
   // Tags that overlap share their '>', so each is looked up once; `end`
   // stands for "no '>' left".
   size_t known_gt = 0;
   for (size_t at = Find('<', from, end); at != kNone; at = Find('<', at + 1, end)) {
     if (at + 1 < end && src_[at + 1] == '/') {
-      if (name_at(at + 2) && --depth == 0) return at;
+      if (name_at(at + 2) && (cut || ends_name(at + 2 + name.size())) && --depth == 0) return at;
       continue;
     }
-    if (!name_at(at + 1)) continue;
     const size_t after = at + 1 + name.size();
-    if (after >= end) continue;
-    const char c = src_[after];
-    if (c != ' ' && c != '\r' && c != '\n' && c != '\t' && c != '>') continue;
+    if (!name_at(at + 1) || !ends_name(after)) continue;
     if (known_gt < after) {
       known_gt = Find('>', after, end);
       if (known_gt == kNone) known_gt = end;

@@ -50,9 +50,10 @@ class TagScanner {
   // binary payload would run past it.
   size_t ChildEnd(size_t lt, size_t end) const;
 
-  // The first "</name" at which the element opened just before `from`
+  // The end tag "</name" at which the element opened just before `from`
   // closes: each further non-self-closing "<name" start tag met on the way
-  // needs one more. kNone when there is none before `end`.
+  // needs one more. Both must be followed by a blank, CR, LF, tab or '>'.
+  // kNone when there is none before `end`.
   size_t MatchingClose(std::string_view name, size_t from, size_t end) const;
 
  private:

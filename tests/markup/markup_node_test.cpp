@@ -93,6 +93,17 @@ TEST_F(MarkupNodeTest, NestedElementsOfTheSameNameMatchTheirOwnEndTags) {
   EXPECT_EQ(node.GetChild(1)->GetText(), "three");
 }
 
+TEST_F(MarkupNodeTest, EndTagsNameTheElementWhole) {
+  CMarkupNode node = SetupNode();
+  ASSERT_TRUE(Parse(node, "<r><a><ab>x</ab><c/></a ><a\r\n>y</a\t></r>"));
+  ASSERT_EQ(node.GetChildCount(), 2);
+  const CMarkupNode* a = node.GetChild(0);
+  ASSERT_EQ(a->GetChildCount(), 2);
+  EXPECT_EQ(a->GetChild(0)->GetText(), "x");
+  EXPECT_EQ(a->GetChild(1)->GetName(), "c/");
+  EXPECT_EQ(node.GetChild(1)->GetText(), "y");
+}
+
 TEST_F(MarkupNodeTest, BinaryPayloadIsTakenByItsDeclaredLength) {
   // The payload holds bytes that look like markup; the parent skips them.
   const std::string payload = "<a>/";
