@@ -147,12 +147,56 @@ TEST(SampleStreamTest, RealisticSpectraRoundTripInBothLayouts) {
     Samples v = Spectrum(200000, seed);
     for (GroupHeader h : {GroupHeader::kOneByte, GroupHeader::kFourByte}) {
       Bytes stream = Stream(v, h);
-      EXPECT_LE(stream.size(), MaxPackedSize(v.size(), h));
       GroupReadResult result;
       EXPECT_EQ(ReadBack(stream, v.size(), h, &result), v);
       EXPECT_EQ(result.error, GroupError::kNone);
       EXPECT_EQ(result.bytes, stream.size());
     }
+  }
+}
+
+TEST(SampleStreamTest, GroupsAreMaximalRunsOfOneWidth) {
+  // Random codes of every width, with runs long and short, across many
+  // blocks of the packer: each group holds codes of its width only, at most
+  // 254 of them, and ends only where the width changes or at 254.
+  std::mt19937 rng(11);
+  std::vector<uint32_t> codes;
+  while (codes.size() < 60000) {
+    const int width = static_cast<int>(rng() % 5);
+    const std::size_t run = rng() % 8 == 0 ? rng() % 700 : rng() % 6 + 1;
+    for (std::size_t k = 0; k < run; ++k) {
+      const uint32_t low[] = {0, 1, 256, 65536, 0x1000000};
+      const uint32_t span[] = {1, 255, 65280, 0xFF0000, 0xFF000000};
+      codes.push_back(low[width] + static_cast<uint32_t>(rng() % span[width]));
+    }
+  }
+  for (GroupHeader h : {GroupHeader::kOneByte, GroupHeader::kFourByte}) {
+    Bytes stream;
+    PackGroups(codes.data(), codes.size(), h, stream);
+    const std::size_t field = static_cast<std::size_t>(h);
+    std::size_t at = 0, next = 0;
+    int previousWidth = -1;
+    std::size_t previousCount = 0;
+    while (at < stream.size()) {
+      std::size_t n = stream[at] - 1u;
+      if (h == GroupHeader::kFourByte) n = (stream[at] | stream[at + 1] << 8 | stream[at + 2] << 16) - 1u;
+      const int width = stream[at + field];
+      ASSERT_GE(n, 1u);
+      ASSERT_LE(n, 254u);
+      if (previousCount < 254) {
+        ASSERT_NE(width, previousWidth) << "group cut early at " << next;
+      }
+      for (std::size_t k = 0; k < n; ++k) ASSERT_EQ(CodeWidth(codes[next + k]), width);
+      at += field + 1 + n * static_cast<std::size_t>(width);
+      next += n;
+      previousWidth = width;
+      previousCount = n;
+    }
+    EXPECT_EQ(next, codes.size());
+    std::vector<uint32_t> back(codes.size());
+    GroupReadResult r = UnpackGroups(stream, h, back.data(), back.size());
+    EXPECT_EQ(r.bytes, stream.size());
+    EXPECT_EQ(back, codes);
   }
 }
 
@@ -328,6 +372,31 @@ TEST(StorageTest, SamplesTooLowForTheCodeAreRaisedSoTheRestSurvives) {
   Bytes stream = Stream(stored);
   EXPECT_EQ(ReadBack(stream, v.size(), GroupHeader::kOneByte),
             (Samples{16777215, compression::kLowestStored, 7, 16777215, 0}));
+}
+
+TEST(StorageTest, LosslessWriterStoresWhatTheStepsOneByOneWould) {
+  // The writer makes its stream a block at a time; sizes around the block
+  // and group lengths, and every kind of stored sample.
+  for (std::size_t n : {0, 1, 253, 254, 255, 16383, 16384, 16638, 16639, 16893, 70000}) {
+    Samples spectrum = Spectrum(n, static_cast<uint32_t>(n));
+    Samples flat(n, 42);  // runs of zero differences cross the blocks
+    Samples large = spectrum;
+    for (auto& s : large) s *= 3000;
+    Samples deep = spectrum;
+    if (n > 2) deep[n / 2] = -600000000;
+    for (const Samples* raw : {&spectrum, &flat, &large, &deep}) {
+      for (GroupHeader h : {GroupHeader::kOneByte, GroupHeader::kFourByte}) {
+        SCOPED_TRACE(n);
+        Samples stored = *raw;
+        ScaleForStorage(stored.data(), stored.size());
+        Bytes written;
+        auto count = AppendSampleStream(raw->data(), raw->size(), true, 100, 20, 7, h, written,
+                                        nullptr);
+        ASSERT_EQ(count, n);
+        ASSERT_EQ(written, Stream(stored, h));
+      }
+    }
+  }
 }
 
 TEST(StorageTest, AppendSampleStreamBinsScalesAndLeavesTheRawSamples) {

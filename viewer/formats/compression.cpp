@@ -1,8 +1,10 @@
 #include "viewer/formats/compression.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -31,14 +33,6 @@ inline uint32_t Load(const uint8_t* p, int width) {
     case 3: return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16;
     default:
       return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-  }
-}
-
-template <int Width>
-inline void StoreCodes(const uint32_t* codes, std::size_t n, uint8_t* out) {
-  for (std::size_t k = 0; k < n; ++k) {
-    uint32_t c = codes[k];
-    for (int b = 0; b < Width; ++b) out[k * Width + b] = static_cast<uint8_t>(c >> (8 * b));
   }
 }
 
@@ -132,36 +126,150 @@ GroupReadResult WalkGroups(std::span<const uint8_t> data, GroupHeader header, st
   return result;
 }
 
-// Packs whole groups from codes[i] on while `room` holds one more group of
-// the largest kind; advances i and returns the bytes written.
-std::size_t PackFrom(const uint32_t* codes, std::size_t count, std::size_t& i,
-                     GroupHeader header, uint8_t* out, std::size_t room) {
-  constexpr std::size_t kLargestGroup = 4 + 1 + kMaxGroupCodes * compression::kMaxWidth;
-  uint8_t* const start = out;
-  while (i < count && room - static_cast<std::size_t>(out - start) >= kLargestGroup) {
-    const int width = CodeWidth(codes[i]);
-    const std::size_t limit = std::min(count, i + kMaxGroupCodes);
-    std::size_t j = i + 1;
-    while (j < limit && CodeWidth(codes[j]) == width) ++j;
-    const std::size_t n = j - i;
-    const uint32_t field = static_cast<uint32_t>(n + 1);
-    if (header == GroupHeader::kOneByte) {
-      *out++ = static_cast<uint8_t>(field);
-    } else {
-      for (int b = 0; b < 4; ++b) *out++ = static_cast<uint8_t>(field >> (8 * b));
-    }
-    *out++ = static_cast<uint8_t>(width);
-    switch (width) {
-      case 1: StoreCodes<1>(codes + i, n, out); break;
-      case 2: StoreCodes<2>(codes + i, n, out); break;
-      case 3: StoreCodes<3>(codes + i, n, out); break;
-      case 4: StoreCodes<4>(codes + i, n, out); break;
-      default: break;
-    }
-    out += n * static_cast<std::size_t>(width);
-    i = j;
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+
+// The code of d and its width in a group, for |d| < 2^31.
+inline uint32_t CodeAndWidth(int32_t d, uint8_t& width) {
+  uint32_t negative = d < 0;
+  uint32_t magnitude = negative ? 0u - static_cast<uint32_t>(d) : static_cast<uint32_t>(d);
+  uint32_t shift = (magnitude >= 128) + (magnitude >= 16384) + (magnitude >= 2097152);
+  width = static_cast<uint8_t>((magnitude != 0) + shift);
+  return (magnitude << shift) ^ ((negative * 0x80u) << (8 * shift));
+}
+
+inline void StoreLE32(uint8_t* p, uint32_t v) {
+  if constexpr (kLittleEndian) {
+    std::memcpy(p, &v, 4);
+  } else {
+    for (int b = 0; b < 4; ++b) p[b] = static_cast<uint8_t>(v >> (8 * b));
   }
-  return static_cast<std::size_t>(out - start);
+}
+
+// Cuts codes into groups a block at a time. The caller writes codes and
+// their widths into the block, then commits them; a group is packed only
+// once the 254 codes it might take are known (or the stream ends), so the
+// groups are those of one pass over the whole stream, while the buffers
+// stay small enough for the cache.
+class GroupPacker {
+ public:
+  static constexpr std::size_t kBlock = 16384;
+
+  GroupPacker(GroupHeader header, std::vector<uint8_t>& stream)
+      : header_(header), stream_(stream) {}
+
+  uint32_t* codes() { return codes_.data() + have_; }
+  uint8_t* widths() { return widths_.data() + have_; }
+  std::size_t room() const { return kCodes - have_; }
+
+  void Commit(std::size_t n, bool last) {
+    have_ += n;
+    const std::size_t startLimit =
+        last ? have_ : (have_ > kMaxGroupCodes - 1 ? have_ - (kMaxGroupCodes - 1) : 0);
+    uint8_t* const begin = packed_.data();
+    uint8_t* out = begin;
+    std::size_t i = 0;
+    while (i < startLimit) {
+      const uint8_t width = widths_[i];
+      const std::size_t end = RunEnd(i, std::min(have_, i + kMaxGroupCodes));
+      const uint32_t field = static_cast<uint32_t>(end - i + 1);
+      if (header_ == GroupHeader::kOneByte) {
+        *out++ = static_cast<uint8_t>(field);
+      } else {
+        StoreLE32(out, field);
+        out += 4;
+      }
+      *out++ = width;
+      if (width > 0) {
+        // Each code is stored as four bytes and the next one overwrites
+        // what lies past its width.
+        for (std::size_t k = i; k < end; ++k, out += width) StoreLE32(out, codes_[k]);
+      }
+      i = end;
+    }
+    stream_.insert(stream_.end(), begin, out);
+    std::copy(codes_.begin() + static_cast<std::ptrdiff_t>(i),
+              codes_.begin() + static_cast<std::ptrdiff_t>(have_), codes_.begin());
+    std::copy(widths_.begin() + static_cast<std::ptrdiff_t>(i),
+              widths_.begin() + static_cast<std::ptrdiff_t>(have_), widths_.begin());
+    have_ -= i;
+  }
+
+ private:
+  static constexpr std::size_t kCodes = kBlock + kMaxGroupCodes;
+  // Every code its own group of the largest kind, plus the slack of the
+  // four-byte stores.
+  static constexpr std::size_t kPackedBytes = kCodes * (4 + 1 + compression::kMaxWidth) + 8;
+
+  // The first index in (i, limit) whose width differs from widths_[i], or
+  // limit; eight widths at a time.
+  std::size_t RunEnd(std::size_t i, std::size_t limit) const {
+    const uint8_t* w = widths_.data();
+    std::size_t k = i + 1;
+    if constexpr (kLittleEndian) {
+      const uint64_t pattern = uint64_t{w[i]} * 0x0101010101010101ull;
+      while (k < limit) {
+        uint64_t eight;
+        std::memcpy(&eight, w + k, 8);  // the buffer is padded past kCodes
+        if (uint64_t differ = eight ^ pattern)
+          return std::min(limit, k + static_cast<std::size_t>(std::countr_zero(differ) / 8));
+        k += 8;
+      }
+      return limit;
+    } else {
+      while (k < limit && w[k] == w[i]) ++k;
+      return k;
+    }
+  }
+
+  GroupHeader header_;
+  std::vector<uint8_t>& stream_;
+  std::vector<uint32_t> codes_ = std::vector<uint32_t>(kCodes);
+  std::vector<uint8_t> widths_ = std::vector<uint8_t>(kCodes + 8);
+  std::vector<uint8_t> packed_ = std::vector<uint8_t>(kPackedBytes);
+  std::size_t have_ = 0;
+};
+
+// The smallest and largest of `count` values (0 and 0 for none), four
+// lanes at a time.
+void Extremes(const int32_t* v, std::size_t count, int32_t& lowest, int32_t& largest) {
+  typedef int32_t Quad __attribute__((vector_size(16)));
+  lowest = largest = count ? v[0] : 0;
+  std::size_t i = 0;
+  if (count >= 4) {
+    Quad lo, hi;
+    std::memcpy(&lo, v, sizeof lo);
+    hi = lo;
+    for (; i + 4 <= count; i += 4) {
+      Quad q;
+      std::memcpy(&q, v + i, sizeof q);
+      lo = q < lo ? q : lo;
+      hi = q > hi ? q : hi;
+    }
+    for (int k = 0; k < 4; ++k) {
+      lowest = std::min(lowest, lo[k]);
+      largest = std::max(largest, hi[k]);
+    }
+  }
+  for (; i < count; ++i) {
+    lowest = std::min(lowest, v[i]);
+    largest = std::max(largest, v[i]);
+  }
+}
+
+// Feeds `count` differences d(i) through a packer.
+template <typename Difference>
+void PackDifferences(std::size_t count, Difference d, GroupHeader header,
+                     std::vector<uint8_t>& stream) {
+  GroupPacker packer(header, stream);
+  std::size_t next = 0;
+  do {
+    const std::size_t n = std::min(packer.room(), count - next);
+    uint32_t* codes = packer.codes();
+    uint8_t* widths = packer.widths();
+    for (std::size_t k = 0; k < n; ++k) codes[k] = CodeAndWidth(d(next + k), widths[k]);
+    next += n;
+    packer.Commit(n, next == count);
+  } while (next < count);
 }
 
 }  // namespace
@@ -190,27 +298,21 @@ void DecodeSamples(int32_t* values, std::size_t count) {
   }
 }
 
-std::size_t MaxPackedSize(std::size_t count, GroupHeader header) {
-  // At worst every code opens a group of its own.
-  return count * (static_cast<std::size_t>(header) + 1 + compression::kMaxWidth);
-}
-
-std::size_t PackGroups(const uint32_t* codes, std::size_t count, GroupHeader header,
-                       uint8_t* out) {
-  std::size_t i = 0;
-  return PackFrom(codes, count, i, header, out, SIZE_MAX);
-}
-
 void PackGroups(const uint32_t* codes, std::size_t count, GroupHeader header,
                 std::vector<uint8_t>& stream) {
-  // Packs through a small scratch buffer rather than sizing the stream for
-  // the worst case, which would touch nine bytes per sample.
-  uint8_t scratch[1 << 16];
-  std::size_t i = 0;
-  while (i < count) {
-    std::size_t n = PackFrom(codes, count, i, header, scratch, sizeof scratch);
-    stream.insert(stream.end(), scratch, scratch + n);
-  }
+  GroupPacker packer(header, stream);
+  std::size_t next = 0;
+  do {
+    const std::size_t n = std::min(packer.room(), count - next);
+    uint32_t* out = packer.codes();
+    uint8_t* widths = packer.widths();
+    for (std::size_t k = 0; k < n; ++k) {
+      out[k] = codes[next + k];
+      widths[k] = static_cast<uint8_t>(CodeWidth(out[k]));
+    }
+    next += n;
+    packer.Commit(n, next == count);
+  } while (next < count);
 }
 
 const char* GroupErrorMessage(GroupError error) {
@@ -307,6 +409,35 @@ std::optional<std::size_t> AppendSampleStream(const int32_t* raw, std::size_t co
   const std::size_t h = count / static_cast<std::size_t>(q);
   const std::size_t before = stream.size();
   try {
+    if (lossless) {
+      // Lossless saves store every sample (q = 1): scaling needs only the
+      // extremes, and the stored samples, their differences and codes are
+      // made on the fly a block at a time.
+      int32_t largest = 0, lowest = 0;
+      Extremes(raw, count, lowest, largest);
+      if (largest > kLargestStored) {
+        const double scale = 16777216.0 / largest;
+        auto stored = [=](std::size_t i) {
+          double s = std::trunc(scale * raw[i]);
+          return static_cast<int32_t>(
+              std::clamp(s, double{kLowestStored}, double{kLargestStored}));
+        };
+        PackDifferences(count, [&](std::size_t i) {
+          return i == 0 ? stored(0) : stored(i) - stored(i - 1);
+        }, header, stream);
+      } else if (lowest < kLowestStored) {
+        auto stored = [=](std::size_t i) { return std::max(raw[i], kLowestStored); };
+        PackDifferences(count, [&](std::size_t i) {
+          return i == 0 ? stored(0) : stored(i) - stored(i - 1);
+        }, header, stream);
+      } else {
+        // Stored samples are the raw ones, all within range.
+        PackDifferences(count, [=](std::size_t i) {
+          return i == 0 ? raw[0] : raw[i] - raw[i - 1];
+        }, header, stream);
+      }
+      return h;
+    }
     // Left uninitialised: binning writes every entry.
     std::unique_ptr<int32_t[]> stored(new int32_t[std::max<std::size_t>(h, 1)]);
     BinSamples(raw, count, q, stored.get());

@@ -75,14 +75,7 @@ void EncodeSamples(int32_t* values, std::size_t count, bool lossless, int window
 // sample[0] = decode(code[0]); sample[i] = sample[i - 1] + decode(code[i]).
 void DecodeSamples(int32_t* values, std::size_t count);
 
-// The most bytes PackGroups can write for `count` codes.
-std::size_t MaxPackedSize(std::size_t count, GroupHeader header);
-
-// Writes the groups of `count` codes to `out`, which holds at least
-// MaxPackedSize(count, header) bytes; returns the bytes written.
-std::size_t PackGroups(const uint32_t* codes, std::size_t count, GroupHeader header,
-                       uint8_t* out);
-// The same, appended to `stream`.
+// Appends the groups of `count` codes to `stream`.
 void PackGroups(const uint32_t* codes, std::size_t count, GroupHeader header,
                 std::vector<uint8_t>& stream);
 

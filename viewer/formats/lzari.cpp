@@ -15,39 +15,93 @@ constexpr int kN = kRingSize;
 constexpr int kF = kLongestMatch;
 constexpr int kMask = kN - 1;
 
-// The adaptive character model and the fixed position model. Symbols are
-// kept sorted by falling frequency, so frequent characters sit at small
-// indices and both the search and the update stay short for them.
+// Eight 16-bit lanes; the compiler maps them to the machine's vector unit.
+typedef int16_t Lanes __attribute__((vector_size(16)));
+constexpr int kLanes = 8;
+// Cumulative frequencies padded with zeros to whole vectors.
+constexpr int kCumSlots = (kCharSymbols + 1 + kLanes - 1) / kLanes * kLanes;
+
+inline Lanes LoadLanes(const int16_t* p) {
+  Lanes v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+inline void StoreLanes(int16_t* p, Lanes v) { std::memcpy(p, &v, sizeof v); }
+
+// The cumulative frequencies come in chunks of eight: symCum[k] =
+// inner[k] + tails[k / 8], where tails[c] is the chunk's last entry. Adding
+// 1 to symCum[0 .. i - 1] then touches the tails of the chunks before i and
+// one chunk of inner sums, instead of i entries.
+constexpr int kChunks = kCumSlots / kLanes;
+constexpr int kTailSlots = (kChunks + kLanes - 1) / kLanes * kLanes;
+
+const Lanes kLane = {0, 1, 2, 3, 4, 5, 6, 7};
+
+// Adds 1 to the first n entries of v[0 .. 8 * vectors - 1].
+inline void IncrementFirst(int16_t* v, int vectors, int n) {
+  const Lanes limit = static_cast<int16_t>(n) - kLane;
+  for (int k = 0; k < vectors; ++k) {
+    Lanes below = static_cast<int16_t>(k * kLanes) < limit;  // -1 where k * 8 + lane < n
+    StoreLanes(v + k * kLanes, LoadLanes(v + k * kLanes) - below);
+  }
+}
+
+// The number of lanes of v[0 .. 8 * vectors - 1] plus `add` above x.
+inline int CountAbove(const int16_t* v, int vectors, int16_t add, int16_t x) {
+  const Lanes key = Lanes{} + x;
+  Lanes count = {};
+  for (int k = 0; k < vectors; ++k) count -= (LoadLanes(v + k * kLanes) + add) > key;
+  // Sum the lanes (each below 2^12) four at a time in 64-bit words.
+  uint64_t half[2];
+  std::memcpy(half, &count, sizeof half);
+  uint64_t four = half[0] + half[1];
+  return static_cast<int>((four * 0x0001000100010001ull) >> 48);
+}
+
+// The adaptive character model. Symbols are kept sorted by falling
+// frequency (frequent characters at small indices). Cumulative frequencies
+// never exceed MAX_CUM, so they fit 16-bit lanes and the search and update
+// run over a few whole vectors.
 struct Model {
   std::array<int, kCharSymbols> charToSym;
   std::array<int, kCharSymbols + 1> symToChar;
-  std::array<uint32_t, kCharSymbols + 1> symFreq;
-  std::array<uint32_t, kCharSymbols + 1> symCum;
-  std::array<uint32_t, kN + 1> positionCum;
+  std::array<uint16_t, kCharSymbols + 1> symFreq;
+  alignas(16) std::array<int16_t, kCumSlots> inner{};
+  alignas(16) std::array<int16_t, kTailSlots> tails{};
 
   Model() {
-    symCum[kCharSymbols] = 0;
     for (int sym = kCharSymbols; sym >= 1; --sym) {
       int ch = sym - 1;
       charToSym[ch] = sym;
       symToChar[sym] = ch;
       symFreq[sym] = 1;
-      symCum[sym - 1] = symCum[sym] + symFreq[sym];
     }
     symFreq[0] = 0;  // sentinel, never equal to symFreq[1]
-    positionCum[kN] = 0;
-    for (int i = kN; i >= 1; --i)
-      positionCum[i - 1] = positionCum[i] + 10000 / (i + 200);
+    Rebuild();
+  }
+
+  uint32_t Cum(int sym) const {
+    return static_cast<uint32_t>(inner[sym] + tails[sym / kLanes]);
+  }
+
+  // Cumulative frequencies from the frequencies: symCum[k] = the sum of
+  // symFreq[j] for k < j <= N_CHAR.
+  void Rebuild() {
+    int cum[kCumSlots] = {};
+    for (int k = kCharSymbols - 1; k >= 0; --k) cum[k] = cum[k + 1] + symFreq[k + 1];
+    for (int c = 0; c < kChunks; ++c) {
+      tails[c] = static_cast<int16_t>(cum[c * kLanes + kLanes - 1]);
+      for (int k = c * kLanes; k < (c + 1) * kLanes; ++k)
+        inner[k] = static_cast<int16_t>(cum[k] - tails[c]);
+    }
   }
 
   void Update(int sym) {
-    if (symCum[0] >= kMaxCum) {
-      uint32_t c = 0;
-      for (int i = kCharSymbols; i > 0; --i) {
-        symCum[i] = c;
-        c += (symFreq[i] = (symFreq[i] + 1) >> 1);
-      }
-      symCum[0] = c;
+    if (Cum(0) >= kMaxCum) {
+      for (int i = kCharSymbols; i > 0; --i)
+        symFreq[i] = static_cast<uint16_t>((symFreq[i] + 1) >> 1);
+      Rebuild();
     }
     int i = sym;
     while (symFreq[i] == symFreq[i - 1]) --i;
@@ -60,33 +114,41 @@ struct Model {
       charToSym[chSym] = i;
     }
     ++symFreq[i];
-    for (int k = 0; k < i; ++k) ++symCum[k];
+    // symCum[0 .. i - 1] += 1: whole chunks before i's chunk through their
+    // tails, the start of i's own chunk through its inner sums.
+    const int chunk = i / kLanes;
+    IncrementFirst(tails.data(), kTailSlots / kLanes, chunk);
+    IncrementFirst(&inner[chunk * kLanes], 1, i - chunk * kLanes);
   }
 
-  // The symbol with symCum[sym] <= x < symCum[sym - 1].
+  // The symbol with symCum[sym] <= x < symCum[sym - 1]: as the cumulative
+  // frequencies fall with the index, it is the number of entries above x.
   int FindSymbol(uint32_t x) const {
-    // Frequent symbols come first; a short scan finds most of them.
-    constexpr int kScan = 8;
-    for (int s = 1; s <= kScan; ++s)
-      if (symCum[s] <= x) return s;
-    int i = kScan + 1, j = kCharSymbols;
-    while (i < j) {
-      int k = (i + j) / 2;
-      if (symCum[k] > x) i = k + 1;
-      else j = k;
-    }
-    return i;
+    const int16_t key = static_cast<int16_t>(x);
+    // Chunks whose last entry is above x lie wholly above it; the first
+    // other chunk holds the symbol (the zero padding ends the last chunk).
+    int chunk = CountAbove(tails.data(), kTailSlots / kLanes, 0, key);
+    return chunk * kLanes + CountAbove(&inner[chunk * kLanes], 1, tails[chunk], key);
+  }
+};
+
+// The fixed position model, with a table from the scaled code value to its
+// position so a match costs no search.
+struct PositionModel {
+  std::array<uint32_t, kN + 1> cum;
+  std::vector<uint16_t> positionOf;
+
+  PositionModel() {
+    cum[kN] = 0;
+    for (int i = kN; i >= 1; --i) cum[i - 1] = cum[i] + 10000 / (i + 200);
+    positionOf.resize(cum[0]);
+    for (int p = 0; p < kN; ++p)
+      for (uint32_t x = cum[p + 1]; x < cum[p]; ++x) positionOf[x] = static_cast<uint16_t>(p);
   }
 
-  // The position with positionCum[p + 1] <= x < positionCum[p].
-  int FindPosition(uint32_t x) const {
-    int i = 1, j = kN;
-    while (i < j) {
-      int k = (i + j) / 2;
-      if (positionCum[k] > x) i = k + 1;
-      else j = k;
-    }
-    return i - 1;
+  static const PositionModel& Get() {
+    static const PositionModel model;
+    return model;
   }
 };
 
@@ -96,22 +158,33 @@ class BitReader {
   explicit BitReader(std::span<const uint8_t> bytes)
       : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
 
-  uint32_t Bit() {
-    if (bits_ == 0) Refill();
-    uint32_t bit = static_cast<uint32_t>(buffer_ >> 63);
-    buffer_ <<= 1;
-    --bits_;
-    return bit;
+  // The next n bits (0 <= n <= 17) as a number.
+  uint32_t Take(int n) {
+    if (bits_ < n) Refill();
+    // In two shifts, so that n = 0 yields 0 without a branch.
+    uint32_t v = static_cast<uint32_t>(buffer_ >> (63 - n) >> 1);
+    buffer_ <<= n;
+    bits_ -= n;
+    return v;
   }
 
  private:
   void Refill() {
-    buffer_ = 0;
-    std::size_t left = static_cast<std::size_t>(end_ - p_);
-    std::size_t take = std::min<std::size_t>(left, 8);
-    for (std::size_t i = 0; i < take; ++i) buffer_ |= uint64_t{p_[i]} << (56 - 8 * i);
-    p_ += take;
-    bits_ = 64;
+    if (end_ - p_ >= 8) {
+      // Top up to at least 56 valid bits with whole bytes.
+      int room = (64 - bits_) / 8;
+      uint64_t next = 0;
+      for (int i = 0; i < 8; ++i) next = next << 8 | p_[i];
+      buffer_ |= next >> bits_;
+      p_ += room;
+      bits_ += 8 * room;
+      return;
+    }
+    while (bits_ <= 56 && p_ < end_) {
+      buffer_ |= uint64_t{*p_++} << (56 - bits_);
+      bits_ += 8;
+    }
+    if (p_ == end_) bits_ = 64;  // the rest of the buffer is zeros
   }
 
   const uint8_t* p_;
@@ -122,8 +195,9 @@ class BitReader {
 
 class Decoder {
  public:
-  explicit Decoder(std::span<const uint8_t> code) : in_(code) {
-    for (int i = 0; i < kPrecision + 2; ++i) value_ = 2 * value_ + in_.Bit();
+  explicit Decoder(std::span<const uint8_t> code)
+      : in_(code), positions_(PositionModel::Get()) {
+    value_ = in_.Take(kPrecision + 2);
   }
 
   int Char() {
@@ -131,10 +205,10 @@ class Decoder {
     // value_ stays inside [low_, high_) for any input bits, and range
     // exceeds Q1 after every renormalisation, so these products fit in
     // 32 bits (Q4 * MAX_CUM < 2^32) and every symbol interval is non-empty.
-    uint32_t total = model_.symCum[0];
+    uint32_t total = model_.Cum(0);
     int sym = model_.FindSymbol(((value_ - low_ + 1) * total - 1) / range);
-    high_ = low_ + range * model_.symCum[sym - 1] / total;
-    low_ += range * model_.symCum[sym] / total;
+    high_ = low_ + range * model_.Cum(sym - 1) / total;
+    low_ += range * model_.Cum(sym) / total;
     Renormalise();
     int ch = model_.symToChar[sym];
     model_.Update(sym);
@@ -143,36 +217,43 @@ class Decoder {
 
   int Position() {
     uint32_t range = high_ - low_;
-    uint32_t total = model_.positionCum[0];
-    int position = model_.FindPosition(((value_ - low_ + 1) * total - 1) / range);
-    high_ = low_ + range * model_.positionCum[position] / total;
-    low_ += range * model_.positionCum[position + 1] / total;
+    uint32_t total = positions_.cum[0];
+    int position = positions_.positionOf[((value_ - low_ + 1) * total - 1) / range];
+    high_ = low_ + range * positions_.cum[position] / total;
+    low_ += range * positions_.cum[position + 1] / total;
     Renormalise();
     return position;
   }
 
  private:
+  // The published loop doubles the interval one bit at a time: while both
+  // ends lie in one half, then while they straddle the middle quarter. Both
+  // runs are counted from the bits of the ends and done in one shift each.
   void Renormalise() {
-    for (;;) {
-      if (low_ >= kQ2) {
-        value_ -= kQ2;
-        low_ -= kQ2;
-        high_ -= kQ2;
-      } else if (low_ >= kQ1 && high_ <= kQ3) {
-        value_ -= kQ1;
-        low_ -= kQ1;
-        high_ -= kQ1;
-      } else if (high_ > kQ2) {
-        break;
-      }
-      low_ += low_;
-      high_ += high_;
-      value_ = 2 * value_ + in_.Bit();
-    }
+    constexpr uint32_t kMask = kQ4 - 1;
+    uint32_t top = high_ - 1;
+    // Common leading bits of the two ends (17-bit values).
+    uint32_t differ = low_ ^ top;
+    int same = differ ? __builtin_clz(differ) - 15 : kPrecision + 2;
+    // Shifts of 0 are harmless: the renormalisation stays free of
+    // branches that no predictor could learn.
+    low_ = (low_ << same) & kMask;
+    top = ((top << same) | ((1u << same) - 1)) & kMask;
+    value_ = ((value_ << same) | in_.Take(same)) & kMask;
+    // Now low_ < Q2 <= top. Middle quarter: low_ = 01..., top = 10...; each
+    // step keeps doing so while low_ has a 1 and top a 0 in the next place.
+    uint32_t straddle = (low_ & ~top) << 16;  // bit 15 to bit 31
+    int middle = __builtin_clz(~straddle | 0x8000u);
+    // Relative to the middle Q2 each step is a plain doubling.
+    low_ = ((low_ - kQ2) << middle) + kQ2;
+    top = (((top - kQ2) << middle) | ((1u << middle) - 1)) + kQ2;
+    value_ = (((value_ - kQ2) << middle) | in_.Take(middle)) + kQ2;
+    high_ = top + 1;
   }
 
   BitReader in_;
   Model model_;
+  const PositionModel& positions_;
   uint32_t low_ = 0, high_ = kQ4, value_ = 0;
 };
 
@@ -345,13 +426,13 @@ class Encoder {
 
   void EncodeChar(int ch) {
     int sym = model_.charToSym[ch];
-    Narrow(model_.symCum[sym], model_.symCum[sym - 1], model_.symCum[0]);
+    Narrow(model_.Cum(sym), model_.Cum(sym - 1), model_.Cum(0));
     model_.Update(sym);
   }
 
   void EncodePosition(int position) {
-    Narrow(model_.positionCum[position + 1], model_.positionCum[position],
-           model_.positionCum[0]);
+    const auto& cum = PositionModel::Get().cum;
+    Narrow(cum[position + 1], cum[position], cum[0]);
   }
 
   void EncodeEnd() {
