@@ -74,7 +74,8 @@ void MakeHeadless(ScriptedHost& host) {
 std::string UsageText() {
   return "usage: ionvue [FILE]\n"
          "       ionvue --info FILE\n"
-         "       ionvue --hash FILE\n";
+         "       ionvue --hash FILE\n"
+         "       ionvue --convert OUT FILE\n";
 }
 
 int RunInfo(const std::string& path, const DocumentServices& services, std::ostream& out) {
@@ -151,6 +152,24 @@ int RunHash(const std::string& path, const DocumentServices& services, std::ostr
   return 0;
 }
 
+int RunConvert(const std::string& target, const std::string& path,
+               const DocumentServices& services, std::ostream& out, std::ostream& err) {
+  Settings().SetReadOnly(true);
+  ScriptedHost host;
+  MakeHeadless(host);
+  CIonvueDoc doc(host, services);
+  doc.m_bSkipOptionalDialogs = true;
+  doc.OnNewDocument();
+  doc.OnOpenDocument(path);
+  if (!doc.IsLoaded() || doc.OnSaveDocument(target) != 1) {
+    for (const auto& message : host.Messages()) err << message << "\n";
+    return 1;
+  }
+  const auto& hash = doc.GetSpectrum().m_nHash;
+  out << Format("%X %X %X %X", hash[0], hash[1], hash[2], hash[3]) << "\n";
+  return 0;
+}
+
 int RunCommandLine(const std::vector<std::string>& args, const DocumentServices& services,
                    std::ostream& out, std::ostream& err, bool& handled) {
   handled = false;
@@ -161,6 +180,7 @@ int RunCommandLine(const std::vector<std::string>& args, const DocumentServices&
     return option == "--info" ? RunInfo(args[1], services, out)
                               : RunHash(args[1], services, out, err);
   }
+  if (option == "--convert" && args.size() == 3) return RunConvert(args[1], args[2], services, out, err);
   err << UsageText();
   return 2;
 }
