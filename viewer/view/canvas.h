@@ -74,6 +74,10 @@ class Canvas {
   // Extent of `text` in the current font, unrotated.
   virtual TextSize TextExtent(const std::string& text) = 0;
 
+  // Device resolution; labels keep a few device pixels clear of the trace.
+  virtual int PixelsPerInchX() const { return 96; }
+  virtual int PixelsPerInchY() const { return 96; }
+
   void Polyline(const std::vector<Point>& points) { Polyline(points.data(), points.size()); }
 };
 
