@@ -18,20 +18,29 @@ const char* ModelName(const CSpectrum& s) {
 
 const char* IconName(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return "information";
-    case MessageIcon::Exclamation: return "exclamation";
-    case MessageIcon::Question: return "question";
-    case MessageIcon::Stop: return "stop";
-    default: return "none";
+    case MessageIcon::Information:
+      return "information";
+    case MessageIcon::Exclamation:
+      return "exclamation";
+    case MessageIcon::Question:
+      return "question";
+    case MessageIcon::Stop:
+      return "stop";
+    default:
+      return "none";
   }
 }
 
 const char* AnswerName(Answer answer) {
   switch (answer) {
-    case Answer::Yes: return "yes";
-    case Answer::No: return "no";
-    case Answer::Ok: return "ok";
-    default: return "cancel";
+    case Answer::Yes:
+      return "yes";
+    case Answer::No:
+      return "no";
+    case Answer::Ok:
+      return "ok";
+    default:
+      return "cancel";
   }
 }
 
@@ -53,7 +62,8 @@ std::string Messages(const ScriptedHost& host) {
         item = "{\"kind\":\"status\",\"pane\":" + std::to_string(e.pane) +
                ",\"text\":" + JsonString(e.text) + "}";
         break;
-      default: continue;
+      default:
+        continue;
     }
     out += (first ? "" : ",") + item;
     first = false;
@@ -152,8 +162,8 @@ int RunHash(const std::string& path, const DocumentServices& services, std::ostr
   return 0;
 }
 
-int RunConvert(const std::string& target, const std::string& path,
-               const DocumentServices& services, std::ostream& out, std::ostream& err) {
+int RunConvert(const std::string& target, const std::string& path, const DocumentServices& services,
+               std::ostream& out, std::ostream& err) {
   Settings().SetReadOnly(true);
   ScriptedHost host;
   MakeHeadless(host);
@@ -180,7 +190,8 @@ int RunCommandLine(const std::vector<std::string>& args, const DocumentServices&
     return option == "--info" ? RunInfo(args[1], services, out)
                               : RunHash(args[1], services, out, err);
   }
-  if (option == "--convert" && args.size() == 3) return RunConvert(args[1], args[2], services, out, err);
+  if (option == "--convert" && args.size() == 3)
+    return RunConvert(args[1], args[2], services, out, err);
   err << UsageText();
   return 2;
 }

@@ -22,8 +22,8 @@ int RunHash(const std::string& path, const DocumentServices& services, std::ostr
 
 // `--convert OUT FILE`: FILE through the open road, saved as ROZIRO to OUT;
 // prints the new file's authentication value.
-int RunConvert(const std::string& target, const std::string& path,
-               const DocumentServices& services, std::ostream& out, std::ostream& err);
+int RunConvert(const std::string& target, const std::string& path, const DocumentServices& services,
+               std::ostream& out, std::ostream& err);
 
 std::string UsageText();
 

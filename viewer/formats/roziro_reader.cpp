@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "platform/host.h"
@@ -48,16 +48,18 @@ class TagScan {
   enum class Step { kTag, kEnd, kCut };
   Step Next(std::string_view& tag) {
     const uint8_t* begin = data_.data();
-    const uint8_t* lt = pos_ < data_.size()
-                            ? static_cast<const uint8_t*>(
-                                  std::memchr(begin + pos_, '<', data_.size() - pos_))
-                            : nullptr;
+    const uint8_t* lt =
+        pos_ < data_.size()
+            ? static_cast<const uint8_t*>(std::memchr(begin + pos_, '<', data_.size() - pos_))
+            : nullptr;
     if (!lt) return Step::kEnd;
     size_t i = lt - begin + 1;
     bool quoted = false;
     for (; i < data_.size(); ++i) {
-      if (data_[i] == '"') quoted = !quoted;
-      else if (data_[i] == '>' && !quoted) break;
+      if (data_[i] == '"')
+        quoted = !quoted;
+      else if (data_[i] == '>' && !quoted)
+        break;
     }
     if (i >= data_.size()) return Step::kCut;
     tag = std::string_view(reinterpret_cast<const char*>(lt), i + 1 - (lt - begin));
@@ -122,8 +124,9 @@ void TakeHeaderValues(CSpectrum& s, long samplesHeld) {
   s.m_dRecentEnd = Real(p, "SPECTRUM_RECENT_END");
   s.m_nShots = static_cast<int>(Integer(p, "SPECTRUM_NUMBEROFSHOTS"));
   // Without the entry every sample held is shown.
-  long length = p.Has("SPECTRUM_LENGTH") ? std::clamp(Integer(p, "SPECTRUM_LENGTH"), 0L, samplesHeld)
-                                         : samplesHeld;
+  long length = p.Has("SPECTRUM_LENGTH")
+                    ? std::clamp(Integer(p, "SPECTRUM_LENGTH"), 0L, samplesHeld)
+                    : samplesHeld;
   s.m_nLength = static_cast<int>(length);
   for (int i = 0; i < 4; ++i) {
     s.m_dA[i] = Real(p, ("SPECTRUM_A" + std::to_string(i)).c_str());
@@ -153,8 +156,8 @@ CLabel LabelFromTag(std::string_view tag) {
   struct Field {
     const char* name;
     int32_t* target;
-  } fields[] = {{"POINT_X", &l.x},      {"POINT_Y", &l.y},      {"JUSTIFY", &l.justify},
-                {"SIZE_X", &l.width},   {"SIZE_Y", &l.height},  {"ORIENT", &l.vertical},
+  } fields[] = {{"POINT_X", &l.x},          {"POINT_Y", &l.y},     {"JUSTIFY", &l.justify},
+                {"SIZE_X", &l.width},       {"SIZE_Y", &l.height}, {"ORIENT", &l.vertical},
                 {"INTENSITY", &l.intensity}};
   for (const Field& f : fields)
     if (RoziroAttribute(tag, f.name, v)) *f.target = static_cast<int32_t>(LeadingInt(v));
@@ -218,9 +221,8 @@ int CRoziroImporter::LoadBytes(std::span<const uint8_t> file, const std::string&
       s.SetPropertyText(info, &m_host);
       entriesSeen = true;
       bool failed;
-      samplesHeld =
-          ReadSamples(m_host, cursor, LeadingInt(s.m_pProperties.Value("SPECTRUM_LENGTH")), s,
-                      failed);
+      samplesHeld = ReadSamples(m_host, cursor,
+                                LeadingInt(s.m_pProperties.Value("SPECTRUM_LENGTH")), s, failed);
       if (samplesHeld < 0) return kFailed;
       TakeHeaderValues(s, samplesHeld);
       s.m_pcName = path;
@@ -266,8 +268,7 @@ int CRoziroImporter::LoadBytes(std::span<const uint8_t> file, const std::string&
   return kRoziro;
 }
 
-int ReadRoziroBlock(const std::string& path, SpectrumBlock& block,
-                    std::vector<int32_t>& storage) {
+int ReadRoziroBlock(const std::string& path, SpectrumBlock& block, std::vector<int32_t>& storage) {
   std::vector<uint8_t> file;
   if (!ReadWholeFile(path, file)) return -2;
   TagScan scan(file);
@@ -283,10 +284,14 @@ int ReadRoziroBlock(const std::string& path, SpectrumBlock& block,
       std::string key, value;
       RoziroAttribute(tag, "KEY", key);
       RoziroAttribute(tag, "VALUE", value);
-      if (Contains(key, "SPECTRUM_TIMEBASE")) block.timeBase = LeadingReal(value);
-      else if (Contains(key, "SPECTRUM_LENGTH")) block.length = static_cast<int>(LeadingInt(value));
-      else if (Contains(key, "SPECTRUM_OFFSET")) block.offset = static_cast<int>(LeadingInt(value));
-      else if (Contains(key, "SPECTRUM_DESCRIPTION")) block.description = value;
+      if (Contains(key, "SPECTRUM_TIMEBASE"))
+        block.timeBase = LeadingReal(value);
+      else if (Contains(key, "SPECTRUM_LENGTH"))
+        block.length = static_cast<int>(LeadingInt(value));
+      else if (Contains(key, "SPECTRUM_OFFSET"))
+        block.offset = static_cast<int>(LeadingInt(value));
+      else if (Contains(key, "SPECTRUM_DESCRIPTION"))
+        block.description = value;
       for (int i = 0; i < 4; ++i)
         if (Contains(key, "SPECTRUM_A" + std::to_string(i))) block.a[i] = LeadingReal(value);
     } else if (tag == "<DATA TYPE=\"MSDCS7\">") {

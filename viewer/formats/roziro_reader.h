@@ -18,8 +18,14 @@ class CRoziroImporter : public CSpectrumImporter {
   // Result codes: 0 failure, 1 ROZIRO; for bioml documents 2 (a PerSeptive
   // file, or no importer matched), 3 (a ".dta" peak list), 5 (a Bruker "1r"
   // file), 6 (a Tofspec file).
-  enum Result { kFailed = 0, kRoziro = 1, kBiomlPerSeptive = 2, kBiomlPeakList = 3,
-                kBiomlBruker = 5, kBiomlTofspec = 6 };
+  enum Result {
+    kFailed = 0,
+    kRoziro = 1,
+    kBiomlPerSeptive = 2,
+    kBiomlPeakList = 3,
+    kBiomlBruker = 5,
+    kBiomlTofspec = 6
+  };
 
   // `importers` serves the files bioml documents name; may be null.
   CRoziroImporter(Host& host, const ImporterTable* importers)

@@ -7,11 +7,20 @@ std::string RoziroEscape(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '"': out += "&quote;"; break;
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
+      case '"':
+        out += "&quote;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -49,8 +58,7 @@ bool RoziroAttribute(std::string_view tag, std::string_view name, std::string& v
   // A longer attribute name ending in this one (POINT_X for X) is not it.
   while (at != std::string_view::npos && at > 0) {
     char before = tag[at - 1];
-    if (before == ' ' || before == '\t' || before == '\r' || before == '\n' || before == '<')
-      break;
+    if (before == ' ' || before == '\t' || before == '\r' || before == '\n' || before == '<') break;
     at = tag.find(key, at + 1);
   }
   if (at == std::string_view::npos) return false;

@@ -38,8 +38,8 @@ std::string RoziroText(CSpectrum& s, Host* host) {
   RefreshHeaderEntries(s, q);
   std::string key, value;
   for (bool more = s.m_pProperties.First(key, value); more; more = s.m_pProperties.Next(key, value))
-    text += "\t<ENTRY KEY=\"" + RoziroEscape(key) + "\" VALUE=\"" + RoziroEscape(value) +
-            "\"/>\r\n";
+    text +=
+        "\t<ENTRY KEY=\"" + RoziroEscape(key) + "\" VALUE=\"" + RoziroEscape(value) + "\"/>\r\n";
   for (const CLabel& l : s.m_pLabels) {
     text += "\t<LABEL TEXT=\"" + RoziroEscape(l.text) + "\"\r\n";
     text += Format(
@@ -54,12 +54,13 @@ std::string RoziroText(CSpectrum& s, Host* host) {
 
   std::vector<uint8_t> stream;
   const size_t count = s.m_nLength > 0 && s.m_pData ? static_cast<size_t>(s.m_nLength) : 0;
-  auto stored = AppendSampleStream(s.m_pData.get(), count, s.m_bLossless != 0,
-                                   s.m_nCompressionWindow, s.m_nLossyFactor, s.m_nBinFactor,
-                                   GroupHeader::kOneByte, stream, host);
+  auto stored =
+      AppendSampleStream(s.m_pData.get(), count, s.m_bLossless != 0, s.m_nCompressionWindow,
+                         s.m_nLossyFactor, s.m_nBinFactor, GroupHeader::kOneByte, stream, host);
   if (!stored) return {};
   int32_t h = static_cast<int32_t>(*stored);
-  for (int i = 0; i < 4; ++i) text += static_cast<char>((static_cast<uint32_t>(h) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    text += static_cast<char>((static_cast<uint32_t>(h) >> (8 * i)) & 0xFF);
   text.append(reinterpret_cast<const char*>(stream.data()), stream.size());
   text += "</m_pData>\r\n</EXPERIMENT>\r\n</ROZIRO>\r\n";
   return text;
