@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "platform/scripted_host.h"
@@ -12,6 +13,10 @@
 #include "viewer/core/document.h"
 #include "viewer/view/ionvue_view.h"
 #include "viewer/view/recording_canvas.h"
+
+namespace ionvue {
+inline void PrintTo(const Point& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+}  // namespace ionvue
 
 namespace ionvue::testing {
 

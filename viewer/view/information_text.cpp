@@ -1,7 +1,6 @@
 #include "viewer/view/information_text.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace ionvue {
 
@@ -50,7 +49,7 @@ TextPiece NextPiece(std::string_view text, size_t from, int maxWidth, const Text
     }
     e = s + fits;
     // Run on to the next break character (included) or the line end.
-    while (e < hard && !std::strchr(kWrapBreaks, text[e])) ++e;
+    while (e < hard && std::string_view(kWrapBreaks).find(text[e]) == std::string_view::npos) ++e;
     if (e < hard) ++e;
   }
 
