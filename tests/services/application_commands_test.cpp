@@ -95,8 +95,8 @@ class ApplicationCommandsTest : public testing::TempDirTest {
   std::vector<std::unique_ptr<CIonvueDoc>> docs_;
   RecordingWindows windows_;
   RecordingLauncher launcher_;
-  RecentFileList recent_;
-  ApplicationCommands app_{state_, host_, windows_, launcher_, recent_};
+  RecentFileList& recent_ = state_.m_recentFiles;
+  ApplicationCommands app_{state_, host_, windows_, launcher_};
   FrameCommands frame_{state_, windows_};
   CommandRouter router_ = MakeCommandRouter(nullptr, nullptr, &frame_, &app_);
 };
@@ -239,7 +239,7 @@ TEST_F(ApplicationCommandsTest, RecentFilesAndSnapticDataOpenDocuments) {
   EXPECT_EQ(windows_.calls,
             (std::vector<std::string>{"open /data/b&c.roziro", "open #0.acq", "open #1.acq"}));
 
-  recent_.Save();
+  state_.SaveOnExit();
   RecentFileList again;
   again.Load();
   ASSERT_EQ(again.Count(), 2);

@@ -97,13 +97,28 @@ TEST_F(ApplicationStateTest, SwitchesWriteTheirSettings) {
   EXPECT_EQ(Settings().GetInt("Defaults", "ShowAllDialogs", -1), 1);
 }
 
-TEST_F(ApplicationStateTest, SharedRangeStartsReversedAndPushesOrdered) {
+TEST_F(ApplicationStateTest, TheViewsSeeTheSwitchesAndTheSharedRange) {
   ApplicationState state;
-  EXPECT_EQ(state.sharedRange().low, 10000.0);
-  EXPECT_EQ(state.sharedRange().high, 400.0);
-  state.sharedRange().Push(2500, 1200);
-  EXPECT_EQ(state.sharedRange().low, 1200.0);
-  EXPECT_EQ(state.sharedRange().high, 2500.0);
+  ViewContext& views = state.viewContext();
+  EXPECT_TRUE(views.showInformation);
+  EXPECT_EQ(views.sharedLow, 10000.0);
+  EXPECT_EQ(views.sharedHigh, 400.0);
+  state.PushSharedRange(2500, 1200);
+  EXPECT_EQ(views.sharedLow, 1200.0);
+  EXPECT_EQ(views.sharedHigh, 2500.0);
+
+  CIonvueDoc* a = NewDocument();
+  CIonvueDoc* b = NewDocument();
+  state.AddDocument(a);
+  state.AddDocument(b);
+  state.ToggleLockViews(a);
+  state.ToggleHashValue();
+  state.ToggleShowInformation();
+  EXPECT_TRUE(views.viewsLocked);
+  EXPECT_TRUE(views.showHash);
+  EXPECT_FALSE(views.showInformation);
+  state.RemoveDocument(a);
+  EXPECT_FALSE(views.viewsLocked);
 }
 
 TEST(LocalHelpBase, FollowsTheInstallationFolder) {

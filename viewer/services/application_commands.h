@@ -10,12 +10,11 @@ namespace ionvue {
 class ApplicationState;
 class ApplicationWindows;
 class ProcessLauncher;
-class RecentFileList;
 
 class ApplicationCommands : public CommandTarget {
  public:
   ApplicationCommands(ApplicationState& state, Host& host, ApplicationWindows& windows,
-                      ProcessLauncher& launcher, RecentFileList& recentFiles);
+                      ProcessLauncher& launcher);
 
   bool UpdateCommand(int id, CommandState& state) override;
   bool ExecuteCommand(int id) override;
@@ -28,7 +27,6 @@ class ApplicationCommands : public CommandTarget {
   Host& m_host;
   ApplicationWindows& m_windows;
   ProcessLauncher& m_launcher;
-  RecentFileList& m_recent;
 };
 
 }  // namespace ionvue

@@ -43,8 +43,38 @@ bool ApplicationState::ViewsLocked() {
   return m_bViewsLocked;
 }
 
+ApplicationState::ApplicationState() { MirrorSwitches(); }
+
+void ApplicationState::MirrorSwitches() {
+  m_viewContext.viewsLocked = m_bViewsLocked;
+  m_viewContext.showInformation = m_bShowInformation;
+  m_viewContext.showHash = m_bHash;
+}
+
 void ApplicationState::Changed() {
+  MirrorSwitches();
   if (onSwitchesChanged) onSwitchesChanged();
+}
+
+void ApplicationState::SetShowInformation(bool on) {
+  m_bShowInformation = on;
+  Changed();
+}
+
+void ApplicationState::SetHashValue(bool on) {
+  m_bHash = on;
+  Changed();
+}
+
+void ApplicationState::PushSharedRange(double a, double b) {
+  m_viewContext.sharedLow = a < b ? a : b;
+  m_viewContext.sharedHigh = a < b ? b : a;
+}
+
+void ApplicationState::ResetSharedRange() {
+  ViewContext fresh;
+  m_viewContext.sharedLow = fresh.sharedLow;
+  m_viewContext.sharedHigh = fresh.sharedHigh;
 }
 
 void ApplicationState::ToggleLockViews(CIonvueDoc* commanding) {
@@ -80,6 +110,7 @@ void ApplicationState::ToggleShowAllDialogs() {
 
 void ApplicationState::SaveOnExit() {
   Settings().WriteInt("Defaults", "ShowAllDialogs", ShowAllDialogs() ? 1 : 0);
+  m_recentFiles.Save();
 }
 
 }  // namespace ionvue

@@ -8,27 +8,19 @@
 #include <string>
 #include <vector>
 
-#include "platform/command.h"
+#include "viewer/services/recent_files.h"
 #include "viewer/services/startup_environment.h"
+#include "viewer/view/view_context.h"
 
 namespace ionvue {
 
 class CIonvueDoc;
 
-// The display range locked views share; a push orders its two ends. It
-// starts reversed, so nothing is shared before a view has published.
-struct SharedRange {
-  double low = 10000.0;
-  double high = 400.0;
-  void Push(double a, double b) {
-    low = a < b ? a : b;
-    high = a < b ? b : a;
-  }
-};
-
 class ApplicationState {
  public:
   static constexpr int kMaxDocuments = 100;
+
+  ApplicationState();
 
   // --- Open documents, in order of creation.
   // A document past the hundredth is simply not listed; false then.
@@ -61,13 +53,22 @@ class ApplicationState {
   bool NetworkCommands() const { return m_bNetworkCommands; }
   void SetNetworkCommands(bool on) { m_bNetworkCommands = on; }
 
-  SharedRange& sharedRange() { return m_sharedRange; }
+  // What the views share: the switches above, kept in step with them, and
+  // the range locked views follow (it starts reversed, so nothing is shared
+  // before a view has published; a push orders its two ends). Every view is
+  // handed this one.
+  ViewContext& viewContext() { return m_viewContext; }
+  void PushSharedRange(double a, double b);
+  void ResetSharedRange();
 
   // Called after any switch changed (a toggle, or locking cleared because
-  // fewer than two spectra remain), for whoever mirrors them to the views.
+  // fewer than two spectra remain).
   std::function<void()> onSwitchesChanged;
 
-  // What exit writes back.
+  // Loaded at start-up; the window layer adds every file it opens.
+  RecentFileList m_recentFiles;
+
+  // What exit writes back: the show-all-dialogs switch, the recent files.
   void SaveOnExit();
 
   // --- Start-up values (see startup_settings.h).
@@ -82,11 +83,12 @@ class ApplicationState {
   int m_nQuickLoadCounter = 0;
 
   // Raw access to the start-up reads.
-  void SetShowInformation(bool on) { m_bShowInformation = on; }
-  void SetHashValue(bool on) { m_bHash = on; }
+  void SetShowInformation(bool on);
+  void SetHashValue(bool on);
 
  private:
   void Changed();
+  void MirrorSwitches();
 
   std::vector<CIonvueDoc*> m_pDocuments;
   CIonvueDoc* m_pCurrent = nullptr;
@@ -94,7 +96,7 @@ class ApplicationState {
   bool m_bShowInformation = true;
   bool m_bHash = false;
   bool m_bNetworkCommands = true;
-  SharedRange m_sharedRange;
+  ViewContext m_viewContext;
 };
 
 }  // namespace ionvue

@@ -136,6 +136,7 @@ void ReadStartupSettings(ApplicationState& state, const StartupEnvironment& envi
   DeleteUpdaterLeftovers(environment.tempFolder);
   RegisterRoziroContentType(environment.mimePackagesFolder);
 
+  state.m_recentFiles.Load();
   state.SetHashValue(s.GetInt("Graph", "ShowHash", 0) != 0);
   state.m_bQuickLoadAvailable = FileExists(QuickLoadFile());
 }
@@ -144,7 +145,7 @@ void ReadSettingsAfterMainWindow(ApplicationState& state) {
   SettingsStore& s = Settings();
   // The show-all-dialogs switch is read where it is used (it lives in the store).
   state.SetNetworkCommands(true);
-  state.sharedRange() = SharedRange{};
+  state.ResetSharedRange();
   state.m_nPrinterOrientation = s.GetInt("Printer", "Orientation", 1);
 }
 
