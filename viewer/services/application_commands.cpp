@@ -18,16 +18,25 @@ bool IsRecentFile(int id) {
 
 ApplicationCommands::ApplicationCommands(ApplicationState& state, Host& host,
                                          ApplicationWindows& windows, ProcessLauncher& launcher)
-    : m_state(state), m_host(host), m_windows(windows), m_launcher(launcher) {}
+    : ApplicationCommands(state, host, windows, launcher, state.m_recentFiles) {}
+
+ApplicationCommands::ApplicationCommands(ApplicationState& state, Host& host,
+                                         ApplicationWindows& windows, ProcessLauncher& launcher,
+                                         RecentFileList& recentFiles)
+    : m_state(state),
+      m_host(host),
+      m_windows(windows),
+      m_launcher(launcher),
+      m_recent(recentFiles) {}
 
 bool ApplicationCommands::UpdateCommand(int id, CommandState& state) {
   state = TableState(id);
   if (IsRecentFile(id)) {
     int index = id - cmd::kRecentFile1;
-    state.enabled = index < m_state.m_recentFiles.Count();
+    state.enabled = index < m_recent.Count();
     // Without an entry the item keeps the table's text, disabled; the menus
     // show only the first such item.
-    if (state.enabled) state.text = m_state.m_recentFiles.MenuText(index);
+    if (state.enabled) state.text = m_recent.MenuText(index);
     return true;
   }
   switch (id) {
@@ -82,8 +91,8 @@ bool ApplicationCommands::UpdateCommand(int id, CommandState& state) {
 bool ApplicationCommands::ExecuteCommand(int id) {
   if (IsRecentFile(id)) {
     int index = id - cmd::kRecentFile1;
-    if (index >= m_state.m_recentFiles.Count()) return false;
-    std::string path = m_state.m_recentFiles.At(index);
+    if (index >= m_recent.Count()) return false;
+    std::string path = m_recent.At(index);
     m_windows.OpenDocument(path);
     return true;
   }

@@ -10,11 +10,15 @@ namespace ionvue {
 class ApplicationState;
 class ApplicationWindows;
 class ProcessLauncher;
+class RecentFileList;
 
 class ApplicationCommands : public CommandTarget {
  public:
+  // The recent files are the state's own unless a list is given.
   ApplicationCommands(ApplicationState& state, Host& host, ApplicationWindows& windows,
                       ProcessLauncher& launcher);
+  ApplicationCommands(ApplicationState& state, Host& host, ApplicationWindows& windows,
+                      ProcessLauncher& launcher, RecentFileList& recentFiles);
 
   bool UpdateCommand(int id, CommandState& state) override;
   bool ExecuteCommand(int id) override;
@@ -27,6 +31,7 @@ class ApplicationCommands : public CommandTarget {
   Host& m_host;
   ApplicationWindows& m_windows;
   ProcessLauncher& m_launcher;
+  RecentFileList& m_recent;
 };
 
 }  // namespace ionvue
