@@ -23,7 +23,7 @@ int CAnalyticaImporter::Load(const std::string& path, CSpectrum& spectrum) {
       std::min<int64_t>(static_cast<int64_t>(file.Size() / 8), CSpectrum::kMaxSamples);
   if (pairs == 0) return 0;
 
-  std::vector<int32_t> block(2 * kBlockPairs);
+  std::vector<int32_t> block(2 * std::min<size_t>(kBlockPairs, static_cast<size_t>(pairs)));
   int64_t counted = 0;
   int32_t minimum = 0;
   {

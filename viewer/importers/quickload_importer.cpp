@@ -42,9 +42,10 @@ int CQuickLoadImporter::Load(const std::string& path, CSpectrum& spectrum, int p
   int32_t minimum = 0;
   if (file.Seek(start)) {
     CWordReader reader(file, kind);
-    std::vector<int32_t> block(kBlockWords);
+    const uint64_t present = file.Remaining() / static_cast<uint64_t>(WordBytes(kind));
+    std::vector<int32_t> block(std::min<uint64_t>({kBlockWords, present, uint64_t(limit)}) + 1);
     while (words < limit) {
-      const size_t want = static_cast<size_t>(std::min<int64_t>(limit - words, kBlockWords));
+      const size_t want = std::min(static_cast<size_t>(limit - words), block.size());
       const size_t n = reader.Read(block.data(), want);
       for (size_t i = 0; i < n; ++i) minimum = std::min(minimum, block[i]);
       words += static_cast<int64_t>(n);

@@ -1,6 +1,7 @@
 #include "viewer/importers/standard_services.h"
 
 #include "viewer/formats/file_hash.h"
+#include "viewer/formats/msdcs_importer.h"
 #include "viewer/formats/roziro_reader.h"
 #include "viewer/formats/roziro_writer.h"
 #include "viewer/importers/raw_importers.h"
@@ -19,6 +20,10 @@ void Build(DocumentServices& s) {
   // ROZIRO's bioml path opens the files it names through the same table.
   s.importers.Set('B', [](const ImportRequest& r) {
     CRoziroImporter importer(r.host, &Services().importers);
+    return ImportResult{importer.Load(r.path, r.spectrum)};
+  });
+  s.importers.Set('1', [](const ImportRequest& r) {
+    CMsdcsImporter importer(r.host);
     return ImportResult{importer.Load(r.path, r.spectrum)};
   });
   s.hashFile = ComputeFileHash;

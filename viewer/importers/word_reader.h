@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "viewer/importers/raw_file.h"
 
@@ -28,7 +28,9 @@ class CWordReader {
   CRawFile& file_;
   WordKind kind_;
   bool ended_ = false;
-  std::vector<uint16_t> staging_;  // 16-bit words before widening
+  // 16-bit words before widening, grown to what the reads need.
+  std::unique_ptr<uint16_t[]> staging_;
+  size_t stagingSize_ = 0;
 };
 
 // Reads up to `count` words into `out` in blocks small enough to stay in
