@@ -8,12 +8,13 @@
 #include "viewer/core/spectrum.h"
 #include "viewer/importers/import_support.h"
 #include "viewer/importers/raw_file.h"
+#include "viewer/importers/sample_kernels.h"
 #include "viewer/importers/word_reader.h"
 
 namespace ionvue {
 
 namespace {
-constexpr size_t kBlockWords = 64 * 1024;
+constexpr int64_t kBlockWords = 64 * 1024;
 constexpr uint64_t kPreambleBytes = 8;  // shots and time base
 }  // namespace
 
@@ -35,21 +36,24 @@ int CQuickLoadImporter::Load(const std::string& path, CSpectrum& spectrum, int p
   spectrum.m_dTimeBase = preamble[1] * 0.001;
 
   const WordKind kind = wordSize == 2 ? WordKind::kInt16 : WordKind::kInt32;
-  const uint64_t start = kPreambleBytes + static_cast<uint64_t>(std::max(spectrum.m_nHeaderBytes, 0));
+  const uint64_t start =
+      kPreambleBytes + static_cast<uint64_t>(std::max(spectrum.m_nHeaderBytes, 0));
   const int64_t limit = PointLimit(points);
 
+  // First pass: the minimum, over at most the words the file holds.
   int64_t words = 0;
   int32_t minimum = 0;
   if (file.Seek(start)) {
+    const int64_t present = std::min<int64_t>(
+        limit, static_cast<int64_t>(file.Remaining() / static_cast<uint64_t>(WordBytes(kind))));
+    std::vector<int32_t> block(static_cast<size_t>(std::min<int64_t>(present, kBlockWords)));
     CWordReader reader(file, kind);
-    const uint64_t present = file.Remaining() / static_cast<uint64_t>(WordBytes(kind));
-    std::vector<int32_t> block(std::min<uint64_t>({kBlockWords, present, uint64_t(limit)}) + 1);
-    while (words < limit) {
-      const size_t want = std::min(static_cast<size_t>(limit - words), block.size());
+    while (words < present) {
+      const size_t want = static_cast<size_t>(std::min<int64_t>(present - words, kBlockWords));
       const size_t n = reader.Read(block.data(), want);
-      for (size_t i = 0; i < n; ++i) minimum = std::min(minimum, block[i]);
-      words += static_cast<int64_t>(n);
       if (n == 0) break;
+      SurveyBlock(block.data(), n, minimum, 0);
+      words += static_cast<int64_t>(n);
     }
   }
   if (words == 0) return 0;
@@ -59,14 +63,8 @@ int CQuickLoadImporter::Load(const std::string& path, CSpectrum& spectrum, int p
   int64_t stored = 0;
   if (file.Seek(start)) {
     CWordReader reader(file, kind);
-    int32_t* out = spectrum.m_pData.get();
-    while (stored < words) {
-      const size_t want = static_cast<size_t>(std::min<int64_t>(words - stored, kBlockWords * 4));
-      const size_t n = reader.Read(out + stored, want);
-      lift.Apply(out + stored, n);
-      stored += static_cast<int64_t>(n);
-      if (n == 0) break;
-    }
+    stored = ReadWordBlocks(reader, spectrum.m_pData.get(), words,
+                            [&lift](int32_t* v, size_t n) { lift.Apply(v, n); });
   }
   spectrum.m_nLength = static_cast<int>(stored);
   if (stored == 0) return 0;
