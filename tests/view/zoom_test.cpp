@@ -140,5 +140,24 @@ TEST_F(ZoomTest, DisplayFullSpectrumReturnsToDepthZero) {
   EXPECT_DOUBLE_EQ(context.sharedHigh, 1001);
 }
 
+TEST_F(ZoomTest, RepaintsReuseTheBinsUntilSomethingAsksForNewOnes) {
+  CIonvueView& v = View();
+  Draw();
+  const double factor = v.state().binFactor;
+  Samples()[600] = 4444;  // changed in place, as nothing but a test does
+  Draw();
+  EXPECT_EQ(doc->m_nScreenIntensity[599], 1);
+  v.RequestAutoBinning();
+  Draw();
+  EXPECT_EQ(doc->m_nScreenIntensity[599], 4444);
+  EXPECT_EQ(v.state().binFactor, factor);
+  ASSERT_TRUE(v.PushRange(100, 900));
+  Draw();
+  EXPECT_DOUBLE_EQ(doc->m_dScreenMz[0], 100);
+  doc->SetModifiedFlag(true);  // new data: shown whole and binned afresh
+  Draw();
+  EXPECT_DOUBLE_EQ(doc->m_dScreenMz[0], 1);
+}
+
 }  // namespace
 }  // namespace ionvue

@@ -59,7 +59,16 @@ struct CDisplayState {
   // fresh one.
   bool autoBinning = true;
   double binFactor = 1.0;
-  double binnedLow = 0, binnedHigh = 0;  // the range binFactor was found for
+  // What the document's screen bins were last built from: a repaint of the
+  // same range of the same samples uses them as they are.
+  struct BinSource {
+    double low = 0, high = 0;
+    const int32_t* samples = nullptr;
+    int length = -1, offset = 0, tof = 0, capacity = 0;
+    double timeBase = 0;
+    double a[4] = {0, 0, 0, 0};
+    bool operator==(const BinSource&) const = default;
+  } binned;
   int32_t minimumIntensity = 10000;      // smallest displayed sample of at least 2
   std::vector<Point> points;             // PointsPlottedOnScreen, allocated once
   // Bins of the other traces, so their own documents' screen bins (which

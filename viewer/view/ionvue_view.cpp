@@ -269,17 +269,23 @@ void CIonvueView::TakeDocumentRange() {
 
 void CIonvueView::RebuildBins() {
   CDisplayState& st = m_state;
+  const CSpectrum& s = m_doc.GetSpectrum();
   const double low = DisplayedLow(), high = DisplayedHigh();
-  // A factor is only worth reusing for the range it was found for.
-  const bool reuse = !st.autoBinning && st.binnedLow == low && st.binnedHigh == high;
-  BinResult bins = BuildScreenBins(m_doc, low, high, reuse ? st.binFactor : -1);
-  st.binFactor = bins.factor;
-  st.binnedLow = low;
-  st.binnedHigh = high;
-  st.autoBinning = false;
-  st.minimumIntensity = bins.minimumIntensity;
+  CDisplayState::BinSource source{low, high, s.m_pData.get(), s.m_nLength, s.m_nOffset, s.m_bTOF,
+                                  m_doc.m_nPointsPlottedOnScreen, s.m_dTimeBase,
+                                  {s.m_dA[0], s.m_dA[1], s.m_dA[2], s.m_dA[3]}};
+  // Binning the same samples over the same range with the factor used last
+  // gives the bins already there; anything else bins afresh.
+  if (st.autoBinning || !(source == st.binned) ||
+      m_doc.m_nScreenBins > static_cast<int>(m_doc.m_dScreenMz.size())) {
+    BinResult bins = BuildScreenBins(m_doc, low, high, -1);
+    st.binFactor = bins.factor;
+    st.minimumIntensity = bins.minimumIntensity;
+    st.binned = source;
+    st.autoBinning = false;
+  }
   ComputeVerticalScale(st.scale, m_doc.m_dScreenMz.data(), m_doc.m_nScreenIntensity.data(),
-                       m_doc.m_nScreenBins, low, high, m_doc.GetSpectrum().m_nShots);
+                       m_doc.m_nScreenBins, low, high, s.m_nShots);
 }
 
 void CIonvueView::ReportScaleProblem() {
