@@ -112,5 +112,23 @@ TEST_F(ViewSettingsTest, ASharedRectangleMakesTheModeVariable) {
   EXPECT_EQ(v.state().rect, (PlotRect{1440, -566, 1440 + 12472, -566 - 8787}));
 }
 
+TEST_F(ViewSettingsTest, ModeCommandsAndCornerResizes) {
+  CIonvueView& v = View();
+  v.SetDisplayMode('L');
+  EXPECT_EQ(v.state().rect, (PlotRect{1440, -566, 1440 + 12472, -566 - 8787}));
+  EXPECT_EQ(Settings().GetString("Graph", "DisplayMode", ""), "Landscape");
+  v.ResizePlot({2000, -1000, 7000, -5000}, false);
+  EXPECT_EQ(v.state().leftEdge, 1440);
+  v.ResizePlot({2000, -1000, 7000, -5000}, true);
+  EXPECT_EQ(v.state().leftEdge, 2000);
+  EXPECT_EQ(v.state().topEdge, -1000);
+  EXPECT_EQ(v.state().displayMode, 'V');
+  v.SetDisplayMode('P');  // from the moved corner
+  EXPECT_EQ(v.state().rect, (PlotRect{2000, -1000, 2000 + 8503, -1000 - 5669}));
+  view.reset();
+  EXPECT_EQ(Settings().GetString("Graph", "LeftEdge", ""), "3.53");
+  EXPECT_EQ(Settings().GetString("Graph", "DisplayMode", ""), "Portrait");
+}
+
 }  // namespace
 }  // namespace ionvue

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "platform/host.h"
+#include "platform/settings.h"
 #include "viewer/core/document.h"
 #include "viewer/view/plot_renderer.h"
 #include "viewer/view/screen_bins.h"
@@ -142,16 +143,21 @@ void CIonvueView::BeginRangeDrag() {
 }
 
 void CIonvueView::SetPendingRange(double low, double high) {
+  m_state.rangeDrag = true;
   m_state.pendingLow = low;
   m_state.pendingHigh = high;
   m_state.autoBinning = true;
 }
 
-bool CIonvueView::EndRangeDrag() {
-  const double low = m_state.pendingLow, high = m_state.pendingHigh;
+void CIonvueView::ClearPendingRange() {
   m_state.rangeDrag = false;
   m_state.pendingLow = m_state.pendingHigh = 0;
   m_state.autoBinning = true;
+}
+
+bool CIonvueView::EndRangeDrag() {
+  const double low = m_state.pendingLow, high = m_state.pendingHigh;
+  ClearPendingRange();
   if (!CoversEnoughSamples(low, high)) {
     m_doc.host().Beep(BeepKind::Default);
     return false;
@@ -195,6 +201,21 @@ void CIonvueView::RecomputeRectangle() {
   st.rect = ComputePlotRect(st.displayMode, st.leftEdge, st.topEdge,
                             custom ? st.customWidth : st.displayWidth,
                             custom ? st.customHeight : st.displayHeight);
+}
+
+void CIonvueView::SetDisplayMode(char mode) {
+  m_state.displayMode = mode;
+  RecomputeRectangle();
+  Settings().WriteString("Graph", "DisplayMode", DisplayModeText(mode));
+}
+
+void CIonvueView::ResizePlot(const PlotRect& rect, bool movesEdges) {
+  ApplySharedRectangle(rect);
+  if (movesEdges) {
+    m_state.leftEdge = rect.left;
+    m_state.topEdge = rect.top;
+    LimitEdges(m_state.leftEdge, m_state.topEdge);
+  }
 }
 
 void CIonvueView::ApplySharedRectangle(const PlotRect& rect) {

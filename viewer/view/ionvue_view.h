@@ -76,7 +76,9 @@ class CIonvueView {
 
   // Range-bar drag: the plot shows the pending range while it lasts.
   void BeginRangeDrag();
-  void SetPendingRange(double low, double high);
+  void SetPendingRange(double low, double high);  // also begins a drag
+  // Ends the drag without changing the zoom stack.
+  void ClearPendingRange();
   // Pushes the pending range when it covers enough samples (else the
   // default beep) and ends the drag; true when pushed.
   bool EndRangeDrag();
@@ -90,8 +92,14 @@ class CIonvueView {
 
   // Plot rectangle from the stored edges, mode and sizes.
   void RecomputeRectangle();
+  // A display mode command: the rectangle follows from the stored edges and
+  // Graph/DisplayMode is saved.
+  void SetDisplayMode(char mode);
   // A rectangle from a locked view: mode 'V', sizes follow.
   void ApplySharedRectangle(const PlotRect& rect);
+  // A corner handle's new rectangle: as a shared one, and when the top-left
+  // corner moved, the stored edges move with it.
+  void ResizePlot(const PlotRect& rect, bool movesEdges);
 
   // Traces of other documents (not owned). The application reports every
   // document that closes.
