@@ -103,8 +103,20 @@ struct Model {
         symFreq[i] = static_cast<uint16_t>((symFreq[i] + 1) >> 1);
       Rebuild();
     }
+    // The first symbol of the run of equal frequencies that holds sym. The
+    // frequencies fall with the index (from 1 on), so the run is found by
+    // bisection; right after the start or a halving runs are long.
+    const uint16_t f = symFreq[sym];
     int i = sym;
-    while (symFreq[i] == symFreq[i - 1]) --i;
+    if (symFreq[sym - 1] == f) {
+      int lo = 1, hi = sym - 1;  // symFreq[hi] == f
+      while (lo < hi) {
+        int mid = (lo + hi) / 2;
+        if (symFreq[mid] == f) hi = mid;
+        else lo = mid + 1;
+      }
+      i = lo;
+    }
     if (i < sym) {
       int chI = symToChar[i];
       int chSym = symToChar[sym];
