@@ -1,11 +1,10 @@
 // The information block: the file and time, then the description and the
 // notes from the property text, wrapped to the plot's width.
 
-#include "viewer/view/information_text.h"
-
 #include <gtest/gtest.h>
 
 #include "tests/view/view_fixture.h"
+#include "viewer/view/information_text.h"
 
 namespace ionvue {
 namespace {
@@ -52,7 +51,9 @@ TEST(InformationText, PiecesHoldAtMost300Characters) {
 }
 
 TEST(InformationText, StoredUnderscoresShowAsUnderscores) {
-  EXPECT_EQ(Lines("__SPECTRUM_DESCRIPTION=a\xFA" "b", 2000),
+  EXPECT_EQ(Lines("__SPECTRUM_DESCRIPTION=a\xFA"
+                  "b",
+                  2000),
             (std::vector<std::string>{"file", "Description: a_b"}));
 }
 
@@ -75,8 +76,8 @@ TEST_F(InformationBlockTest, DrawnInTheSmallFontBelowTheAxisTitle) {
   context.showInformation = true;
   RecordingCanvas c = Draw();
   const std::vector<std::string> expected{"/data/run1.roziro  (12:34 05/06/01)",
-                                          "Description: Tryptic digest",
-                                          "Spectrum Notes: line one", "    line two"};
+                                          "Description: Tryptic digest", "Spectrum Notes: line one",
+                                          "    line two"};
   EXPECT_EQ(View().state().informationText, expected);
   // y = bottom - trunc(170 x 1.65 + 240), then 187 twips a line.
   for (size_t i = 0; i < expected.size(); ++i) {

@@ -48,11 +48,9 @@ TEST_F(LayoutTest, FullFrameClosesTheBox) {
   Settings().WriteInt("Graph", "FrameLineWidth", 2);
   RecordingCanvas c = Draw();
   const CanvasCall frame = c.Of(Kind::Polyline).front();
-  EXPECT_EQ(frame.points, (std::vector<Point>{{1440, -566},
-                                              {1440, -6235},
-                                              {9943, -6235},
-                                              {9943, -566},
-                                              {1440, -566}}));
+  EXPECT_EQ(
+      frame.points,
+      (std::vector<Point>{{1440, -566}, {1440, -6235}, {9943, -6235}, {9943, -566}, {1440, -566}}));
   EXPECT_EQ(frame.pen.width, 40);
 }
 
@@ -150,8 +148,7 @@ TEST_F(LayoutTest, TheScreenMarksTheAxisEndTheOthersDoNot) {
   auto black = std::find_if(shapes.begin(), shapes.end(),
                             [](const CanvasCall& p) { return p.fill == kBlack; });
   ASSERT_NE(black, shapes.end());
-  EXPECT_EQ(black->points,
-            (std::vector<Point>{{10043, -6355}, {10163, -6355}, {10163, -6245}}));
+  EXPECT_EQ(black->points, (std::vector<Point>{{10043, -6355}, {10163, -6355}, {10163, -6245}}));
   for (Canvas::Target t : {Canvas::Target::Printer, Canvas::Target::Picture})
     EXPECT_TRUE(Draw(t).Of(Kind::Polygon).empty());
 }
@@ -219,7 +216,7 @@ TEST_F(LayoutTest, ANegativeScaleIsReportedOnceAndTheRestIsDrawn) {
   }
   EXPECT_TRUE(stop);
   EXPECT_TRUE(sound);
-  EXPECT_FALSE(c.FindText("0"));          // no intensity ticks
+  EXPECT_FALSE(c.FindText("0"));               // no intensity ticks
   EXPECT_EQ(c.Of(Kind::Polyline).size(), 2u);  // the trace is still there
   Draw();
   EXPECT_EQ(host.Messages().size(), 1u);

@@ -121,8 +121,8 @@ TEST_F(ScreenBinsTest, MatchesTheSampleBySampleRulesOnRandomSpectra) {
     const int capacity = 1 + int(random() % 2500);
     std::vector<double> expectedMz;
     std::vector<int32_t> expectedIntensity;
-    BinResult want = Reference(spectrum(), low, high, factor, capacity, expectedMz,
-                               expectedIntensity);
+    BinResult want =
+        Reference(spectrum(), low, high, factor, capacity, expectedMz, expectedIntensity);
     BinResult got = Bin(low, high, factor, capacity);
     ASSERT_EQ(got.count, want.count) << "round " << round;
     EXPECT_EQ(got.factor, want.factor);

@@ -103,7 +103,7 @@ TEST_F(ZoomTest, ARangeBarDragShowsItsPendingRangeAndPushesOnRelease) {
   host.ClearEvents();
   Draw();
   EXPECT_TRUE(host.StatusTexts(0).empty());  // no idle prompt during a drag
-  EXPECT_FALSE(v.EndRangeDrag());  // too narrow: the default beep
+  EXPECT_FALSE(v.EndRangeDrag());            // too narrow: the default beep
   ASSERT_FALSE(host.events().empty());
   EXPECT_EQ(host.events().back().kind, HostEvent::Kind::Beep);
   EXPECT_EQ(v.state().zoom.Depth(), 0);

@@ -69,8 +69,8 @@ struct CDisplayState {
     double a[4] = {0, 0, 0, 0};
     bool operator==(const BinSource&) const = default;
   } binned;
-  int32_t minimumIntensity = 10000;      // smallest displayed sample of at least 2
-  std::vector<Point> points;             // PointsPlottedOnScreen, allocated once
+  int32_t minimumIntensity = 10000;  // smallest displayed sample of at least 2
+  std::vector<Point> points;         // PointsPlottedOnScreen, allocated once
   // Bins of the other traces, so their own documents' screen bins (which
   // their windows export) stay those of their own displayed range.
   std::vector<double> traceMz;

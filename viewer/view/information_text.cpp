@@ -69,7 +69,8 @@ std::vector<std::string> InformationLines(const std::string& header, std::string
   static constexpr struct {
     const char* key;
     const char* title;
-  } kEntries[] = {{"SPECTRUM_DESCRIPTION", "Description: "}, {"SPECTRUM_NOTES", "Spectrum Notes: "}};
+  } kEntries[] = {{"SPECTRUM_DESCRIPTION", "Description: "},
+                  {"SPECTRUM_NOTES", "Spectrum Notes: "}};
 
   std::vector<std::string> lines{header};
   for (const auto& entry : kEntries) {

@@ -15,8 +15,8 @@ using TextWidth = std::function<int(std::string_view)>;
 // One wrapped piece of a property text.
 struct TextPiece {
   std::string text;
-  size_t next = 0;          // where the following piece starts
-  bool endsEntry = false;   // the piece reached the next entry ("__") or the end
+  size_t next = 0;         // where the following piece starts
+  bool endsEntry = false;  // the piece reached the next entry ("__") or the end
 };
 
 inline constexpr size_t kMaxPieceCharacters = 300;

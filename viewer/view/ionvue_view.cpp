@@ -254,8 +254,8 @@ int CIonvueView::DeleteLabelsInRange() {
   const double low = DisplayedLow(), high = DisplayedHigh();
   int removed = 0;
   std::erase_if(s.m_pLabels, [&](const CLabel& label) {
-    bool gone = label.mass > low && label.mass < high &&
-                std::fabs(label.mass - s.m_dPrecursorMass) > 2;
+    bool gone =
+        label.mass > low && label.mass < high && std::fabs(label.mass - s.m_dPrecursorMass) > 2;
     if (gone) {
       m_massList.RemoveAt(m_massList.FindNear(label.mass, 0.1));
       ++removed;
@@ -292,8 +292,14 @@ void CIonvueView::RebuildBins() {
   CDisplayState& st = m_state;
   const CSpectrum& s = m_doc.GetSpectrum();
   const double low = DisplayedLow(), high = DisplayedHigh();
-  CDisplayState::BinSource source{low, high, s.m_pData.get(), s.m_nLength, s.m_nOffset, s.m_bTOF,
-                                  m_doc.m_nPointsPlottedOnScreen, s.m_dTimeBase,
+  CDisplayState::BinSource source{low,
+                                  high,
+                                  s.m_pData.get(),
+                                  s.m_nLength,
+                                  s.m_nOffset,
+                                  s.m_bTOF,
+                                  m_doc.m_nPointsPlottedOnScreen,
+                                  s.m_dTimeBase,
                                   {s.m_dA[0], s.m_dA[1], s.m_dA[2], s.m_dA[3]}};
   // Binning the same samples over the same range with the factor used last
   // gives the bins already there; anything else bins afresh.

@@ -16,9 +16,7 @@ int32_t PlotMapping::MassToX(double mz) const {
   return TruncTwips(rect.left + std::trunc((mz - low) / width * rect.Width()));
 }
 
-double PlotMapping::XToMass(double x) const {
-  return low + width / rect.Width() * (x - rect.left);
-}
+double PlotMapping::XToMass(double x) const { return low + width / rect.Width() * (x - rect.left); }
 
 int32_t PlotMapping::IntensityToY(double intensity, double mz) const {
   double h = (intensity - minimum) * static_cast<double>(rect.bottom - rect.top) / span;

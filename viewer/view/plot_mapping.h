@@ -16,8 +16,8 @@ struct VerticalExpansion {
 
 struct PlotMapping {
   PlotRect rect;
-  double low = 0;    // displayed low m/z
-  double width = 0;  // displayed high minus low
+  double low = 0;       // displayed low m/z
+  double width = 0;     // displayed high minus low
   int32_t minimum = 0;  // intensity at the bottom of the plot
   double span = 1.0;    // intensity over the plot height
   VerticalExpansion expansion;

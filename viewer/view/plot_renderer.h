@@ -47,7 +47,7 @@ bool DrawIntensityAxis(RenderPass& pass);
 void DrawTraces(RenderPass& pass);
 void DrawLabels(RenderPass& pass);
 void DrawRangeBar(RenderPass& pass);
-// Returns the block's height below the plot.
+// Stores the lines and the block's height below the plot in the state.
 void DrawInformation(RenderPass& pass, const std::string& timeText);
 void DrawHashValue(RenderPass& pass);
 void DrawExpansionMarker(RenderPass& pass);

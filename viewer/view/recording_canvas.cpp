@@ -31,18 +31,36 @@ void RecordingCanvas::Line(Point from, Point to) {
 }
 
 void RecordingCanvas::Polyline(const Point* points, size_t count) {
-  Record({CanvasCall::Kind::Polyline, std::vector<Point>(points, points + count), {},
-          TextAlign::TopLeft, {}, {}, {}, {}});
+  Record({CanvasCall::Kind::Polyline,
+          std::vector<Point>(points, points + count),
+          {},
+          TextAlign::TopLeft,
+          {},
+          {},
+          {},
+          {}});
 }
 
 void RecordingCanvas::Polygon(const Point* points, size_t count, const Color& fill) {
-  Record({CanvasCall::Kind::Polygon, std::vector<Point>(points, points + count), {},
-          TextAlign::TopLeft, fill, {}, {}, {}});
+  Record({CanvasCall::Kind::Polygon,
+          std::vector<Point>(points, points + count),
+          {},
+          TextAlign::TopLeft,
+          fill,
+          {},
+          {},
+          {}});
 }
 
 void RecordingCanvas::Rectangle(Point topLeft, Point bottomRight, const Color& fill) {
-  Record({CanvasCall::Kind::Rectangle, {topLeft, bottomRight}, {}, TextAlign::TopLeft, fill, {},
-          {}, {}});
+  Record({CanvasCall::Kind::Rectangle,
+          {topLeft, bottomRight},
+          {},
+          TextAlign::TopLeft,
+          fill,
+          {},
+          {},
+          {}});
 }
 
 void RecordingCanvas::Text(Point at, const std::string& text, TextAlign align) {

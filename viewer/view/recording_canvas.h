@@ -11,7 +11,17 @@
 namespace ionvue {
 
 struct CanvasCall {
-  enum class Kind { SetPen, SetFont, SetTextColor, Line, Polyline, Polygon, Rectangle, Text, TextExtent };
+  enum class Kind {
+    SetPen,
+    SetFont,
+    SetTextColor,
+    Line,
+    Polyline,
+    Polygon,
+    Rectangle,
+    Text,
+    TextExtent
+  };
   Kind kind;
   std::vector<Point> points;  // Line: from, to; Rectangle: top-left, bottom-right
   std::string text;

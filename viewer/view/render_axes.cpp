@@ -54,8 +54,7 @@ void DrawFrameAndMzAxis(RenderPass& pass) {
   const double low = pass.map.low;
   const double step = TickStep(pass.map.width, kMzTickTarget);
   const double first = FirstTick(low, step);
-  c.Text({(r.left + r.right) / 2, r.bottom - h / 2 - 50}, pass.state.mzTitle,
-         TextAlign::TopCenter);
+  c.Text({(r.left + r.right) / 2, r.bottom - h / 2 - 50}, pass.state.mzTitle, TextAlign::TopCenter);
   c.Text({pass.map.MassToX(first), r.bottom - h / 4 - 50}, MzTickText(first, step),
          TextAlign::TopCenter);
 

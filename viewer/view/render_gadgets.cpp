@@ -21,8 +21,8 @@ void DrawRangeBar(RenderPass& pass) {
   const PlotRect& r = pass.map.rect;
   const int32_t h = pass.state.axisHeight;
   const int32_t y = kRangeBarY;
-  const int32_t a = std::clamp(RangeBarX(r, pass.fullLow, pass.fullHigh, pass.map.low), r.left,
-                               r.right);
+  const int32_t a =
+      std::clamp(RangeBarX(r, pass.fullLow, pass.fullHigh, pass.map.low), r.left, r.right);
   const int32_t b =
       std::clamp(RangeBarX(r, pass.fullLow, pass.fullHigh, pass.high), r.left, r.right);
 

@@ -68,7 +68,8 @@ void PlaceOnScreen(RenderPass& pass, CLabel& label, int32_t px, int32_t py) {
                    label.justify == 2 ? TextAlign::TopRight : TextAlign::TopLeft);
 
   if (pass.massList.FindNear(label.mass, 0.1) < 0)
-    pass.massList.Add({label.mass, static_cast<double>(label.intensity > 0 ? label.intensity : height),
+    pass.massList.Add({label.mass,
+                       static_cast<double>(label.intensity > 0 ? label.intensity : height),
                        label.type, label.sn != 0 ? label.sn : -1});
 }
 

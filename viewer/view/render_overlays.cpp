@@ -41,9 +41,9 @@ void DrawInformation(RenderPass& pass, const std::string& timeText) {
   c.SetTextColor(kBlack);
   const CSpectrum& spectrum = pass.doc.GetSpectrum();
   const int maxWidth = r.Width() - c.TextExtent("MMM").width;
-  st.informationText =
-      InformationLines(spectrum.m_pcName + timeText, spectrum.GetPropertyText(), maxWidth,
-                       [&c](std::string_view text) { return c.TextExtent(std::string(text)).width; });
+  st.informationText = InformationLines(
+      spectrum.m_pcName + timeText, spectrum.GetPropertyText(), maxWidth,
+      [&c](std::string_view text) { return c.TextExtent(std::string(text)).width; });
   int32_t y = r.bottom - TruncTwips(st.smallHeight * 1.65 + st.axisHeight);
   const int32_t advance = TruncTwips(st.smallHeight * 1.1);
   for (const std::string& line : st.informationText) {
@@ -108,8 +108,8 @@ void DrawCrosses(RenderPass& pass, DigestSource& digest, const Color& color, int
   digest.ResetEnumeration();
   for (int drawn = 0; drawn < kMaxCrosses;) {
     int firstResidue = 0, lastResidue = 0, firstFragment = 0, fragmentsInRun = 0;
-    const double m =
-        digest.NextMatch(centre, halfWidth, firstResidue, lastResidue, firstFragment, fragmentsInRun);
+    const double m = digest.NextMatch(centre, halfWidth, firstResidue, lastResidue, firstFragment,
+                                      fragmentsInRun);
     if (!(m > 0.1)) break;
     if (fragmentsInRun > pass.state.missedCleavageLevel) continue;
     const double mz = m + pass.state.adductMass;

@@ -19,8 +19,9 @@ struct Bins {
 };
 
 Bins OwnBins(CIonvueDoc& doc) {
-  int count = std::clamp(doc.m_nScreenBins, 0,
-                         static_cast<int>(std::min(doc.m_dScreenMz.size(), doc.m_nScreenIntensity.size())));
+  int count =
+      std::clamp(doc.m_nScreenBins, 0,
+                 static_cast<int>(std::min(doc.m_dScreenMz.size(), doc.m_nScreenIntensity.size())));
   return {doc.m_dScreenMz.data(), doc.m_nScreenIntensity.data(), count};
 }
 

@@ -15,8 +15,8 @@ struct SampleRange {
 };
 
 struct BinResult {
-  double factor = 1;   // samples per bin; the caller keeps it for repaints
-  int count = 0;       // bins produced
+  double factor = 1;  // samples per bin; the caller keeps it for repaints
+  int count = 0;      // bins produced
   // The smallest sample of at least 2 over the displayed samples, 10000
   // when the first of them is below 2 and none is found.
   int32_t minimumIntensity = 10000;

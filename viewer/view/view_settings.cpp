@@ -1,9 +1,10 @@
 // The settings a view reads when it is created and writes when it closes.
 
+#include "viewer/view/view_settings.h"
+
 #include <algorithm>
 
 #include "platform/settings.h"
-#include "viewer/view/view_settings.h"
 
 namespace ionvue {
 
