@@ -172,8 +172,14 @@ void MainWindow::BuildStatusBar() {
   }
   status_->onChanged = [this](int pane) {
     QLabel* label = panes_[static_cast<size_t>(pane)];
-    label->setText(Title(status_->PaneText(pane)));
-    label->repaint();  // every change shows at once
+    const QString text = Title(status_->PaneText(pane));
+    if (label->text() == text) return;
+    label->setText(text);
+    // Every change shows at once, unless it came from inside a repaint.
+    if (SpectrumPage::Painting())
+      label->update();
+    else
+      label->repaint();
   };
 }
 
@@ -343,14 +349,18 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
+  if (OpenDroppedFiles(*event->mimeData())) event->acceptProposedAction();
+}
+
+bool MainWindow::OpenDroppedFiles(const QMimeData& data) {
   std::vector<std::string> paths;
-  for (const QUrl& url : event->mimeData()->urls())
+  for (const QUrl& url : data.urls())
     if (url.isLocalFile()) paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
-  event->acceptProposedAction();
-  // Opened after the drop ends, so message boxes do not block the source.
+  // Opened after the drop ends, so message boxes do not hold up the source.
   QTimer::singleShot(0, this, [this, paths] {
     for (const std::string& path : paths) OpenDocument(path);
   });
+  return !paths.empty();
 }
 
 void MainWindow::EntryEdited(int field, const QString& text) {

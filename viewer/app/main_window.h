@@ -20,6 +20,7 @@ class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMimeData;
 
 namespace ionvue {
 
@@ -64,6 +65,9 @@ class MainWindow : public QMainWindow, public ApplicationWindows, public Spectru
   QLineEdit* entry(int index) const { return entries_[static_cast<size_t>(index)]; }
   PeakParameterFields& peakFields() { return *peak_fields_; }
   MenuSet shownMenu() const { return shown_menu_; }
+  // Files dropped on the window open as by File > Open; false when the
+  // drop holds none.
+  bool OpenDroppedFiles(const QMimeData& data);
   // The splash of the start, shown when enabled.
   void ShowSplash();
 

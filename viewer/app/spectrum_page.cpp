@@ -17,7 +17,10 @@ namespace ionvue {
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
+int painting = 0;
 }  // namespace
+
+bool SpectrumPage::Painting() { return painting > 0; }
 
 SpectrumPage::SpectrumPage(CIonvueView& view, PageEvents& events, QWidget* parent)
     : QAbstractScrollArea(parent), view_(view), events_(events) {
@@ -78,6 +81,10 @@ void SpectrumPage::scrollContentsBy(int, int) {
 }
 
 void SpectrumPage::paintEvent(QPaintEvent* event) {
+  ++painting;
+  struct Done {
+    ~Done() { --painting; }
+  } done;
   QPainter painter(viewport());
   painter.fillRect(event->rect(), Qt::white);
   PainterCanvas canvas(painter, Canvas::Target::Screen, DpiX(), DpiY(),

@@ -47,6 +47,9 @@ class SpectrumPage : public QAbstractScrollArea {
   void Redraw();
   void SetTooltipText(const QString& text);
   const std::vector<MarkerLine>& markers() const { return markers_; }
+  // True while some page is painting: texts set from inside a drawing pass
+  // are shown after it, not by a nested repaint.
+  static bool Painting();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
