@@ -75,7 +75,8 @@ void EncodeSamples(int32_t* values, std::size_t count, bool lossless, int window
 // sample[0] = decode(code[0]); sample[i] = sample[i - 1] + decode(code[i]).
 void DecodeSamples(int32_t* values, std::size_t count);
 
-// Appends the groups of `count` codes to `stream`.
+// Appends the groups of `count` codes to `stream` (std::bad_alloc when the
+// stream cannot grow).
 void PackGroups(const uint32_t* codes, std::size_t count, GroupHeader header,
                 std::vector<uint8_t>& stream);
 
@@ -103,7 +104,8 @@ struct GroupReadResult {
 // Every count and width is checked against the bytes present; a width above
 // 4 or a header field below 1 is kGroupData. A group holding more codes than
 // are still wanted is consumed whole and its excess dropped. On an error the
-// codes of the complete codes before it are kept (`codes` says how many).
+// complete codes before it (those of a cut-off group too) are kept, and
+// `codes` says how many.
 GroupReadResult UnpackGroups(std::span<const uint8_t> data, GroupHeader header, uint32_t* codes,
                              std::size_t count);
 
