@@ -13,6 +13,9 @@
 #include "tests/support/test_support.h"
 #include "viewer/core/document_dialogs.h"
 #include "viewer/core/load_parameters_dialog.h"
+#include "viewer/app/option_forms.h"
+#include "viewer/view/mouse_dialogs.h"
+#include <QListWidget>
 
 namespace ionvue {
 namespace {
@@ -35,8 +38,8 @@ TEST_F(DialogFormsTest, TrimSpectrumAcceptsOnlyEndpointsFromOneToTenMillion) {
     bool accepted;
     const char* complaint;
   } cases[] = {
-      {"0", false, "Please enter a value between 1 and 10000000."},
-      {"10000001", false, "Please enter a value between 1 and 10000000."},
+      {"0", false, "Please enter a number between 1 and 10000000."},
+      {"10000001", false, "Please enter a number between 1 and 10000000."},
       {"abc", false, "Please enter a number."},
       {"", false, "Please enter a number."},
       {"1", true, ""},
@@ -103,15 +106,15 @@ TEST_F(DialogFormsTest, LoadParametersRefusesTheFirstFieldOutOfRange) {
     const char* header;
     const char* complaint;  // "" when accepted
   } cases[] = {
-      {"0", "100", "all", "0", "Please enter a value between 0.00001 and 1000."},
-      {"1000.5", "100", "all", "0", "Please enter a value between 0.00001 and 1000."},
+      {"0", "100", "all", "0", "Please enter a number between 0.00001 and 1000."},
+      {"1000.5", "100", "all", "0", "Please enter a number between 0.00001 and 1000."},
       {"fast", "100", "all", "0", "Please enter a number."},
-      {"0.5", "0", "all", "0", "Please enter a value between 1 and 1000000."},
+      {"0.5", "0", "all", "0", "Please enter an integer between 1 and 1000000."},
       {"0.5", "2.5", "all", "0", "Please enter an integer."},
       {"0.5", "10", "lots", "0", "Please enter the number of points to load, or \"all\"."},
       {"0.5", "10", "0", "0", "Please enter the number of points to load, or \"all\"."},
-      {"0.5", "10", "all", "32001", "Please enter a value between 0 and 32000."},
-      {"0.5", "10", "all", "-1", "Please enter a value between 0 and 32000."},
+      {"0.5", "10", "all", "32001", "Please enter an integer between 0 and 32000."},
+      {"0.5", "10", "all", "-1", "Please enter an integer between 0 and 32000."},
       {"0.00001", "1000000", "30000", "32000", ""},
       {"1000", "1", "all", "0", ""},
   };
@@ -161,6 +164,38 @@ TEST_F(DialogFormsTest, SaveAsciiOffersTheTwoLayoutsAndKeepsTheChoice) {
   form.accept();
   EXPECT_EQ(model.choice, SaveAsciiDialog::kScreen);
   EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST_F(DialogFormsTest, FieldFormsStoreNothingUntilEveryFieldPasses) {
+  GraphDimensionsDialog model(10.0, 15.0);
+  FieldForm form(QString::fromStdString(model.Title()), nullptr);
+  QLineEdit* height = form.AddReal(GraphDimensionsDialog::kHeightLabel, model.heightCm, 0.1, 200);
+  QLineEdit* width = form.AddReal(GraphDimensionsDialog::kWidthLabel, model.widthCm, 0.1, 200);
+  form.AddButtons();
+  Watch(form);
+  EXPECT_EQ(height->text(), "10");
+  height->setText("12.5");
+  width->setText("0");
+  form.accept();
+  ASSERT_EQ(complaints.size(), 1u);
+  EXPECT_EQ(complaints[0], "Please enter a number between 0.1 and 200.");
+  EXPECT_EQ(model.heightCm, 10.0) << "the good field waits for the bad one";
+  width->setText("20");
+  form.accept();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(model.heightCm, 12.5);
+  EXPECT_EQ(model.widthCm, 20.0);
+}
+
+TEST_F(DialogFormsTest, TraceChoiceReturnsTheSelectedSpectrum) {
+  TraceChoiceDialog model({"/data/a.roziro", "/data/b.roziro"});
+  TraceChoiceForm form(model);
+  EXPECT_EQ(form.windowTitle(), "Select a trace");
+  ASSERT_EQ(form.list()->count(), 2);
+  form.list()->setCurrentRow(1);
+  form.accept();
+  EXPECT_TRUE(model.HasChoice());
+  EXPECT_EQ(model.selected, 1);
 }
 
 }  // namespace

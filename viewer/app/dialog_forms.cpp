@@ -1,4 +1,5 @@
 #include "viewer/app/dialog_forms.h"
+#include "viewer/app/option_forms.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -41,6 +42,16 @@ QDialogButtonBox* OkCancel(QDialog* dialog) {
 
 QString FieldText(double value) { return QString::number(value, 'g', 15); }
 
+QString RangeText(double value) {
+  // Plain decimals, as the limits are written in the forms: 0.00001, 1000.
+  QString text = QString::number(value, 'f', 10);
+  if (text.contains('.')) {
+    while (text.endsWith('0')) text.chop(1);
+    if (text.endsWith('.')) text.chop(1);
+  }
+  return text;
+}
+
 ModelForm::ModelForm(QWidget* parent) : QDialog(parent) {
   complaint_ = [](QWidget* form, const QString& text) {
     QMessageBox::warning(form, "Ionvue", text);
@@ -63,9 +74,8 @@ std::optional<double> ModelForm::RealIn(QLineEdit* field, double low, double hig
     return std::nullopt;
   }
   if (!(value >= low && value <= high)) {
-    Complain(field, QString("Please enter a value between %1 and %2.")
-                        .arg(QString::number(low, 'f', low < 1 ? 5 : 0),
-                             QString::number(high, 'f', 0)));
+    Complain(field,
+             QString("Please enter a number between %1 and %2.").arg(RangeText(low), RangeText(high)));
     return std::nullopt;
   }
   return value;
@@ -79,7 +89,7 @@ std::optional<int> ModelForm::IntegerIn(QLineEdit* field, int low, int high) {
     return std::nullopt;
   }
   if (value < low || value > high) {
-    Complain(field, QString("Please enter a value between %1 and %2.").arg(low).arg(high));
+    Complain(field, QString("Please enter an integer between %1 and %2.").arg(low).arg(high));
     return std::nullopt;
   }
   return value;
@@ -221,6 +231,7 @@ void SaveAsciiForm::accept() {
 }
 
 std::optional<bool> RunViewerDialog(DialogModel& model, QWidget* parent) {
+  if (std::optional<bool> result = RunOptionDialog(model, parent)) return result;
   if (auto* m = dynamic_cast<LoadParametersDialog*>(&model))
     return LoadParametersForm(*m, parent).exec() == QDialog::Accepted;
   if (auto* m = dynamic_cast<TrimSpectrumDialog*>(&model))

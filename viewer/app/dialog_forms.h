@@ -92,5 +92,7 @@ std::optional<bool> RunViewerDialog(DialogModel& model, QWidget* parent);
 
 // Numbers in the forms' fields, as the platform's dialogs wrote them.
 QString FieldText(double value);
+// A range limit as the complaints write it.
+QString RangeText(double value);
 
 }  // namespace ionvue

@@ -1,8 +1,12 @@
 #include "viewer/app/render_command.h"
 
+#include <QImage>
+#include <QPainter>
+
 #include "platform/scripted_host.h"
 #include "platform/settings.h"
 #include "viewer/app/page_output.h"
+#include "viewer/app/painter_canvas.h"
 #include "viewer/core/document.h"
 #include "viewer/view/ionvue_view.h"
 #include "viewer/view/view_context.h"
@@ -43,8 +47,16 @@ int RunRender(const std::string& out, const std::string& file, const DocumentSer
   context.showHash = Settings().GetInt("Graph", "ShowHash", 0) != 0;
   CIonvueView view(doc, context);
   view.OnInitialUpdate();
+  // As on the desktop, the page is printed from a window that has shown
+  // the spectrum: the screen pass places the peak labels the paper reuses.
+  {
+    QImage screen(1344, 1056, QImage::Format_RGB32);
+    screen.fill(Qt::white);
+    QPainter painter(&screen);
+    PainterCanvas canvas(painter, Canvas::Target::Screen, 96, 96);
+    view.OnDraw(canvas);
+  }
   std::string error;
-  host.ClearEvents();
   if (!WritePage(out, [&](Canvas& canvas) { view.OnDraw(canvas); }, error)) {
     err << error << "\n";
     return 1;

@@ -274,6 +274,24 @@ const std::pair<int, Painting>* Paintings(size_t& count) {
 
 }  // namespace
 
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128}) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 20.0, size / 20.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 60, 130));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 19, 19), 3.5, 3.5);
+    Peaks(p, QRectF(2.5, 4, 15, 12.5), QColor(255, 225, 120));
+    p.end();
+    icon.addPixmap(picture);
+  }
+  return icon;
+}
+
 QIcon ToolbarIcon(int id) {
   size_t count = 0;
   const auto* table = Paintings(count);

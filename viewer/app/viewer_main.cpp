@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "viewer/app/main_window.h"
+#include "viewer/app/toolbar_icons.h"
 #include "viewer/app/viewer_session.h"
 #include "viewer/importers/standard_services.h"
 #include "viewer/services/startup_environment.h"
@@ -51,6 +52,7 @@ int RunViewer(int argc, char** argv, const ViewerOptions& options) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Ionvue");
   QApplication::setOrganizationName("Kestrova");
+  QApplication::setWindowIcon(ApplicationIcon());
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase,
                 QColor(kTooltipBackground.r, kTooltipBackground.g, kTooltipBackground.b));
