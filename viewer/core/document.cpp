@@ -550,16 +550,25 @@ std::string CIonvueDoc::SavePathFor(const std::string& chosen) {
   return chosen + ".roziro";
 }
 
-bool CIonvueDoc::FileSaveAs() {
+bool CIonvueDoc::AskSavePath(const char* title, const char* extension, const char* filter,
+                             std::string& path) {
   FileDialogModel dialog;
   dialog.mode = FileDialogModel::Mode::Save;
-  dialog.title = "Save as ROZIRO file";
-  dialog.defaultExtension = "mas";
+  dialog.title = title;
+  dialog.defaultExtension = extension;
   dialog.overwritePrompt = true;
-  dialog.filter = "ROZIRO (ROZIRO)|*.roziro||";
+  dialog.filter = filter;
   dialog.initialDirectory = ChangeToOutputDirectory();
   if (!m_host.RunDialog(dialog) || dialog.paths.empty()) return false;
-  const std::string& chosen = dialog.paths.front();
+  path = dialog.paths.front();
+  return true;
+}
+
+bool CIonvueDoc::FileSaveAs() {
+  std::string chosenPath;
+  if (!AskSavePath("Save as ROZIRO file", "mas", "ROZIRO (ROZIRO)|*.roziro||", chosenPath))
+    return false;
+  const std::string& chosen = chosenPath;
   m_strOutputDir = FolderOf(chosen);
   Settings().WriteString(kDefaults, "OutputPath", m_strOutputDir);
   return OnSaveDocument(SavePathFor(chosen)) == 1;
@@ -658,21 +667,17 @@ bool CIonvueDoc::WriteScreenAscii(const std::string& path, int choice) {
 }
 
 bool CIonvueDoc::ExportScreenAscii() {
-  FileDialogModel dialog;
-  dialog.mode = FileDialogModel::Mode::Save;
-  dialog.title = "Save screen as ASCII file";
-  dialog.defaultExtension = "ASC";
-  dialog.overwritePrompt = true;
-  dialog.filter = "ASCII data |*.asc|All files |*.*||";
-  dialog.initialDirectory = ChangeToOutputDirectory();
-  if (!m_host.RunDialog(dialog) || dialog.paths.empty()) return false;
+  std::string target;
+  if (!AskSavePath("Save screen as ASCII file", "ASC", "ASCII data |*.asc|All files |*.*||",
+                   target))
+    return false;
   SaveAsciiDialog choice(Settings().GetInt(kDefaults, "AsciiFileStorageType", 0));
   if (!m_host.RunDialog(choice)) return false;
   bool ok;
   {
     WaitCursor wait(m_host);
     SetStatus(0, "Saving screen as ASCII file");
-    ok = WriteScreenAscii(dialog.paths.front(), choice.choice);
+    ok = WriteScreenAscii(target, choice.choice);
   }
   Settings().WriteInt(kDefaults, "AsciiFileStorageType", choice.choice);
   SetStatus(0, kZoomPrompt);
@@ -712,16 +717,12 @@ bool CIonvueDoc::WriteBinary(const std::string& path) {
 }
 
 bool CIonvueDoc::ExportBinary() {
-  FileDialogModel dialog;
-  dialog.mode = FileDialogModel::Mode::Save;
-  dialog.title = "Save data as 32-bit integers";
-  dialog.defaultExtension = "DAT";
-  dialog.overwritePrompt = true;
-  dialog.filter = "Binary data |*.dat|All files |*.*||";
-  dialog.initialDirectory = ChangeToOutputDirectory();
-  if (!m_host.RunDialog(dialog) || dialog.paths.empty()) return false;
+  std::string target;
+  if (!AskSavePath("Save data as 32-bit integers", "DAT", "Binary data |*.dat|All files |*.*||",
+                   target))
+    return false;
   SetStatus(0, "Saving data as binary file");
-  bool ok = WriteBinary(dialog.paths.front());
+  bool ok = WriteBinary(target);
   SetStatus(0, kZoomPrompt);
   return ok;
 }

@@ -125,6 +125,8 @@ class CIonvueDoc {
   void RedrawAll();
   void Finish(bool success);
   std::string ChangeToOutputDirectory();
+  // The save dialog in the output folder, with an overwrite prompt.
+  bool AskSavePath(const char* title, const char* extension, const char* filter, std::string& path);
 
   Host& m_host;
   const DocumentServices& m_services;
