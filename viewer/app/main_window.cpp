@@ -170,6 +170,7 @@ void MainWindow::BuildStatusBar() {
     }
     panes_[static_cast<size_t>(pane)] = label;
   }
+  panes_[0]->setText("Ready");  // until a view has something to say
   status_->onChanged = [this](int pane) {
     QLabel* label = panes_[static_cast<size_t>(pane)];
     const QString text = Title(status_->PaneText(pane));

@@ -173,6 +173,15 @@ void SpectrumPage::keyReleaseEvent(QKeyEvent* event) {
   QAbstractScrollArea::keyReleaseEvent(event);
 }
 
+void SpectrumPage::changeEvent(QEvent* event) {
+  // A window that comes up in the middle of a drag takes the mouse away.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow() && left_held_) {
+    left_held_ = false;
+    events_.PageCaptureLost();
+  }
+  QAbstractScrollArea::changeEvent(event);
+}
+
 void SpectrumPage::leaveEvent(QEvent* event) {
   tooltip_timer_.stop();
   QAbstractScrollArea::leaveEvent(event);

@@ -63,6 +63,7 @@ class SpectrumPage : public QAbstractScrollArea {
   void keyReleaseEvent(QKeyEvent* event) override;
   void leaveEvent(QEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void UpdateScrollBars();

@@ -92,6 +92,18 @@ void SpectrumWindow::DocumentClosed(const CIonvueDoc* doc) {
   RedrawView();
 }
 
+void SpectrumWindow::closeEvent(QCloseEvent* event) {
+  if (doc_->IsLoaded() && doc_->IsModified()) {
+    const std::string question = "Save changes to " + doc_->m_strTitle + "?";
+    if (shell_.host().AskYesNo(question, MessageIcon::Exclamation, {}) == Answer::Yes &&
+        !doc_->FileSaveAs()) {
+      event->ignore();
+      return;
+    }
+  }
+  event->accept();
+}
+
 std::vector<CIonvueDoc*> SpectrumWindow::OpenDocuments() const {
   std::vector<CIonvueDoc*> docs;
   for (SpectrumWindow* window : shell_.SpectrumWindows()) docs.push_back(&window->document());

@@ -124,6 +124,10 @@ class SpectrumWindow : public QWidget,
   std::vector<std::string> RemovableTraces() const override;
   void RemoveTrace(int removable) override;
 
+ protected:
+  // Closing one window offers a modified spectrum for saving.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   // --- PageEvents ---
   void PageLeftPress(Point at, bool shift) override;
