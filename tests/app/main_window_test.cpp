@@ -50,8 +50,8 @@ TEST_F(MainWindowTest, AnOpenedFileGetsAWindowAndTheFullMenu) {
   EXPECT_EQ(spectrum->windowTitle().toStdString(), path);
   EXPECT_EQ(window->shownMenu(), kFullMenu);
   EXPECT_EQ(session->state.DocumentCount(), 1);
-  ASSERT_EQ(session->recent.Count(), 1);
-  EXPECT_EQ(session->recent.At(0), path);
+  ASSERT_EQ(session->state.m_recentFiles.Count(), 1);
+  EXPECT_EQ(session->state.m_recentFiles.At(0), path);
   EXPECT_EQ(Pane(0), "Zoom LMB, Replay RMB");
   EXPECT_TRUE(boxes->texts.empty());
 
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, AMissingFileOpensNoWindowAndSaysWhy) {
   EXPECT_TRUE(window->SpectrumWindows().empty());
   ASSERT_EQ(boxes->texts.size(), 1u);
   EXPECT_TRUE(boxes->texts[0].contains("could not be located")) << boxes->texts[0].toStdString();
-  EXPECT_EQ(session->recent.Count(), 0);
+  EXPECT_EQ(session->state.m_recentFiles.Count(), 0);
 }
 
 TEST_F(MainWindowTest, CommandStatesFollowTheOpenSpectra) {
@@ -87,10 +87,10 @@ TEST_F(MainWindowTest, CommandStatesFollowTheOpenSpectra) {
 
   // Toggling through the actions reaches the views' switches.
   window->actions().Execute(cmd::kLockViews);
-  EXPECT_TRUE(session->context.viewsLocked);
+  EXPECT_TRUE(session->state.viewContext().viewsLocked);
   window->CloseAllDocuments();
   Open(WriteSpectrum("three.dat"));
-  EXPECT_FALSE(session->context.viewsLocked) << "one spectrum cannot stay locked";
+  EXPECT_FALSE(session->state.viewContext().viewsLocked) << "one spectrum cannot stay locked";
   EXPECT_FALSE(state(cmd::kLockViews).checked);
 }
 

@@ -51,8 +51,8 @@ MainWindow::MainWindow(ViewerSession& session, const DocumentServices& services)
       mdi_(new QMdiArea(this)),
       launcher_(std::make_unique<SystemProcessLauncher>()),
       frame_commands_(std::make_unique<FrameCommands>(session.state, *this)),
-      application_commands_(std::make_unique<ApplicationCommands>(
-          session.state, session.host, *this, *launcher_, session.recent)),
+      application_commands_(std::make_unique<ApplicationCommands>(session.state, session.host,
+                                                                  *this, *launcher_)),
       status_(std::make_unique<StatusBarModel>()),
       peak_fields_(std::make_unique<PeakParameterFields>()),
       actions_(new CommandActions(this, [this] { return Router(); })) {
@@ -71,7 +71,7 @@ MainWindow::MainWindow(ViewerSession& session, const DocumentServices& services)
   });
 
   session_.state.onSwitchesChanged = [this] { SwitchesChanged(); };
-  session_.context.isOpen = [this](const CIonvueDoc* doc) {
+  session_.state.viewContext().isOpen = [this](const CIonvueDoc* doc) {
     for (SpectrumWindow* window : SpectrumWindows())
       if (&window->document() == doc) return true;
     return false;
@@ -95,7 +95,7 @@ MainWindow::MainWindow(ViewerSession& session, const DocumentServices& services)
 
 MainWindow::~MainWindow() {
   session_.state.onSwitchesChanged = nullptr;
-  session_.context.isOpen = nullptr;
+  session_.state.viewContext().isOpen = nullptr;
   session_.host.SetStatusSink(nullptr);
   session_.host.SetParentWindow(nullptr);
   // The spectrum windows go first: they leave the state as they close.
@@ -227,11 +227,7 @@ void MainWindow::ShowCommandMenu(const std::vector<int>& ids, QPoint globalPos) 
 }
 
 void MainWindow::SwitchesChanged() {
-  ApplicationState& state = session_.state;
-  ViewContext& context = session_.context;
-  context.viewsLocked = state.ViewsLocked();
-  context.showInformation = state.ShowInformation();
-  context.showHash = state.HashValue();
+  // The state keeps the views' context in step; the menus follow.
   if (actions_) CommandStatesChanged();
 }
 
@@ -239,7 +235,7 @@ void MainWindow::SwitchesChanged() {
 
 QtHost& MainWindow::host() { return session_.host; }
 ApplicationState& MainWindow::state() { return session_.state; }
-ViewContext& MainWindow::viewContext() { return session_.context; }
+ViewContext& MainWindow::viewContext() { return session_.state.viewContext(); }
 
 std::vector<SpectrumWindow*> MainWindow::SpectrumWindows() {
   std::vector<SpectrumWindow*> windows;
@@ -286,8 +282,8 @@ void MainWindow::OpenDocument(const std::string& path) {
   window->setFocus();
   std::error_code ec;
   if (std::filesystem::is_regular_file(path, ec)) {
-    session_.recent.Add(path);
-    session_.recent.Save();
+    session_.state.m_recentFiles.Add(path);
+    session_.state.m_recentFiles.Save();
   }
   ActiveWindowChanged(sub);
 }

@@ -62,7 +62,6 @@ int RunViewer(int argc, char** argv, const ViewerOptions& options) {
   const std::string exe = argc > 0 ? argv[0] : "ionvue";
   ViewerSession session;
   ReadStartupSettings(session.state, DefaultStartupEnvironment(exe));
-  session.recent.Load();
 
   MainWindow window(session, StandardServices());
   ReadSettingsAfterMainWindow(session.state);

@@ -3,16 +3,14 @@
 
 #include "platform/qt/qt_host.h"
 #include "viewer/services/application_state.h"
-#include "viewer/services/recent_files.h"
-#include "viewer/view/view_context.h"
 
 namespace ionvue {
 
 struct ViewerSession {
   QtHost host;
+  // Owns the open-document list, the views' shared context and the recent
+  // files.
   ApplicationState state;
-  ViewContext context;  // the switches as the views read them
-  RecentFileList recent;
 };
 
 }  // namespace ionvue
