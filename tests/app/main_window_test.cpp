@@ -20,6 +20,7 @@
 #include "viewer/core/document.h"
 #include "viewer/view/ionvue_view.h"
 #include "viewer/view/mouse_modes.h"
+#include "viewer/services/recent_files.h"
 
 namespace ionvue {
 namespace {
@@ -191,6 +192,25 @@ TEST_F(MainWindowTest, PeakFieldsSaveAcceptedValuesAndRevertOnLeaving) {
   QTest::keyClicks(ston, "0.5");
   QApplication::sendEvent(ston, &out);
   EXPECT_EQ(ston->text(), "4.0");
+}
+
+TEST_F(MainWindowTest, ClosingTheFrameKeepsItsPlacementAndRecentFiles) {
+  const std::string path = WriteSpectrum("kept.dat");
+  Open(path);
+  window->setGeometry(40, 50, 900, 700);
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(boxes->texts.empty()) << "a spectrum shown as loaded is not offered for saving";
+  EXPECT_EQ(Settings().GetInt("General", "WindowWidth", 0), 900);
+  EXPECT_EQ(Settings().GetInt("General", "WindowHeight", 0), 700);
+  EXPECT_EQ(Settings().GetInt("General", "WindowLeft", 0), 40);
+  RecentFileList recent;
+  recent.Load();
+  ASSERT_GE(recent.Count(), 1);
+  EXPECT_EQ(recent.At(0), path);
+
+  window->showMaximized();
+  window->close();
+  EXPECT_EQ(Settings().GetInt("General", "WindowWidth", 0), 900) << "a maximised frame keeps the saved size";
 }
 
 TEST_F(MainWindowTest, DroppedFilesOpenAsByFileOpen) {
