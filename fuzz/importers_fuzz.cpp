@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "platform/scripted_host.h"
 #include "viewer/core/spectrum.h"
 #include "viewer/importers/raw_importers.h"
@@ -22,11 +23,7 @@ struct Setup {
   ionvue::CSpectrum* spectrum = nullptr;
 
   Setup() {
-    char pattern[] = "/tmp/ionvue-importers-fuzz-XXXXXX";
-    const char* made = ::mkdtemp(pattern);
-    std::string folder = made ? made : "/tmp";
-    ::setenv("IONVUE_CONFIG_DIR", folder.c_str(), 1);
-    path = folder + "/input.dat";
+    path = ionvue::fuzz::ScratchPath("input.dat");
     ionvue::AddRawImporters(table);
     spectrum = new ionvue::CSpectrum;
   }
@@ -60,10 +57,7 @@ void Run(Setup& setup, ionvue::ScriptedHost& host, size_t size, char letter, int
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Setup& setup = TheSetup();
-  FILE* out = std::fopen(setup.path.c_str(), "wb");
-  if (!out) return 0;
-  if (size > 0) std::fwrite(data, 1, size, out);
-  std::fclose(out);
+  if (!ionvue::fuzz::WriteInput(setup.path, data, size)) return 0;
 
   static unsigned turn = 0;
   ionvue::ScriptedHost host;

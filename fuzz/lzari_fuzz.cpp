@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const char version = kVersions[mode & 3];
   std::vector<uint8_t> text;
   std::size_t steps = 0;
-  TextDecodeError error = DecodeCodedText(file, version, text, [&] { ++steps; }, kLimit);
+  TextDecodeError error = DecodeCodedText(
+      file, version, text, [&] { ++steps; }, kLimit);
   if (error == TextDecodeError::kNone) {
     auto prefix = PlainPrefixLength(file, version);
     if (!prefix || text.size() <= *prefix) __builtin_trap();

@@ -35,7 +35,8 @@ void CheckTree(const CMarkupNode& node, int& next_index, int depth) {
   Check(node.GetTextLength() == (node.IsEmpty() ? 0 : node.GetText().size()));
   if (node.IsEmpty()) Check(node.GetChildCount() == 0 && !node.IsBinary());
   if (node.IsBinary()) Check(name == "binary");
-  for (int i = 0; i < node.GetChildCount(); ++i) CheckTree(*node.GetChild(i), next_index, depth + 1);
+  for (int i = 0; i < node.GetChildCount(); ++i)
+    CheckTree(*node.GetChild(i), next_index, depth + 1);
   Check(node.GetChild(node.GetChildCount()) == nullptr && node.GetChild(-1) == nullptr);
 }
 
@@ -60,7 +61,8 @@ bool SameShape(const CMarkupNode& a, const CMarkupNode& b) {
 // once the text around it is rewritten.
 bool WritesBackWhole(const CMarkupNode& node) {
   const std::string name = node.GetName();
-  if (name.find_first_of("</") != std::string::npos || name[0] == '!' || name[0] == '?') return false;
+  if (name.find_first_of("</") != std::string::npos || name[0] == '!' || name[0] == '?')
+    return false;
   if (name.rfind("binary", 0) == 0 && (node.GetAttribute("length").empty() || node.IsEmpty()))
     return false;
   for (const ionvue::MarkupAttribute& attribute : node.GetAttributes())
@@ -96,7 +98,8 @@ void Exercise(std::string_view input, MarkupProfile profile, ionvue::Host* host)
     next_index = 0;
     CheckTree(reread, next_index, 0);
   }
-  if (profile == MarkupProfile::Setup && WritesBackWhole(node)) Check(reread_ok && SameShape(node, reread));
+  if (profile == MarkupProfile::Setup && WritesBackWhole(node))
+    Check(reread_ok && SameShape(node, reread));
 }
 
 }  // namespace

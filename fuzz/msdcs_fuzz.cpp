@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "platform/scripted_host.h"
 #include "viewer/core/spectrum.h"
 #include "viewer/formats/msdcs5_importer.h"
@@ -24,11 +25,7 @@ struct Setup {
   ionvue::CSpectrum* spectrum = nullptr;
 
   Setup() {
-    char pattern[] = "/tmp/ionvue-msdcs-fuzz-XXXXXX";
-    const char* made = ::mkdtemp(pattern);
-    std::string folder = made ? made : "/tmp";
-    ::setenv("IONVUE_CONFIG_DIR", folder.c_str(), 1);
-    path = folder + "/input.dcs";
+    path = ionvue::fuzz::ScratchPath("input.dcs");
     spectrum = new ionvue::CSpectrum;
   }
 };
@@ -52,10 +49,7 @@ void Check(int result, const ionvue::CSpectrum& s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Setup& setup = TheSetup();
-  FILE* out = std::fopen(setup.path.c_str(), "wb");
-  if (!out) return 0;
-  if (size > 0) std::fwrite(data, 1, size, out);
-  std::fclose(out);
+  if (!ionvue::fuzz::WriteInput(setup.path, data, size)) return 0;
 
   static unsigned turn = 0;
   ionvue::ScriptedHost host;
@@ -66,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::span<const uint8_t> text(data, size);
   const char version = size > 2 ? static_cast<char>(data[2]) : '3';
-  const int decoded =
-      version == '5' ? ionvue::CMsdcs5Importer(host).LoadDecoded(text, setup.path, s)
-                     : ionvue::CMsdcsImporter(host).LoadDecoded(text, version, setup.path, s);
+  const int decoded = version == '5'
+                          ? ionvue::CMsdcs5Importer(host).LoadDecoded(text, setup.path, s)
+                          : ionvue::CMsdcsImporter(host).LoadDecoded(text, version, setup.path, s);
   Check(decoded, s);
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "platform/scripted_host.h"
 #include "platform/settings.h"
 #include "viewer/core/document.h"
@@ -16,30 +17,17 @@
 
 namespace {
 
-const char* const kNames[] = {"spectrum.roziro", "run.qst", "run.lin",  "run.mas",
-                              "run.ms",          "run.txt", "run.dat",  "run.cor",
+const char* const kNames[] = {"spectrum.roziro", "run.qst",  "run.lin",       "run.mas",
+                              "run.ms",          "run.txt",  "run.dat",       "run.cor",
                               "run.sci",         "run.wiff", "x_func001.dat", "run.bin",
-                              "run.dta",         "raw",      "run.asc",  "testdata.raw"};
-
-std::string& Folder() {
-  static std::string folder = [] {
-    char pattern[] = "/tmp/ionvue-fuzz-XXXXXX";
-    std::string made = ::mkdtemp(pattern);
-    ::setenv("IONVUE_CONFIG_DIR", made.c_str(), 1);
-    return made;
-  }();
-  return folder;
-}
+                              "run.dta",         "raw",      "run.asc",       "testdata.raw"};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  std::string path = Folder() + "/" + kNames[data[0] % (sizeof kNames / sizeof *kNames)];
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return 0;
-  std::fwrite(data + 1, 1, size - 1, out);
-  std::fclose(out);
+  std::string path = ionvue::fuzz::ScratchPath(kNames[data[0] % (sizeof kNames / sizeof *kNames)]);
+  if (!ionvue::fuzz::WriteInput(path, data + 1, size - 1)) return 0;
 
   ionvue::Settings().SetReadOnly(true);
   ionvue::ScriptedHost host;

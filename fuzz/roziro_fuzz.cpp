@@ -1,12 +1,14 @@
 // ROZIRO, bioml and the block reader on arbitrary bytes; a file that reads
 // is written again and must read back the same.
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
+#include "fuzz/fuzz_support.h"
 #include "platform/scripted_host.h"
 #include "platform/settings.h"
 #include "viewer/core/spectrum.h"
@@ -14,23 +16,10 @@
 #include "viewer/formats/roziro_reader.h"
 #include "viewer/formats/roziro_writer.h"
 
-namespace {
-
-const std::string& Folder() {
-  static const std::string folder = [] {
-    char pattern[] = "/tmp/ionvue-roziro-fuzz-XXXXXX";
-    std::string made = ::mkdtemp(pattern);
-    ::setenv("IONVUE_CONFIG_DIR", made.c_str(), 1);
-    return made;
-  }();
-  return folder;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ionvue::Settings().SetReadOnly(true);
-  const std::string path = Folder() + "/input.roziro";
+  const std::string path = ionvue::fuzz::ScratchPath("input.roziro");
   ionvue::ScriptedHost host;
   ionvue::ImporterTable none;
   ionvue::CSpectrum s;
@@ -47,14 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (again.LoadBytes(bytes, path, back) != 1 || back.m_nLength != s.m_nLength) abort();
     // Stored samples are limited to 24 bits, so only such spectra compare.
     bool small = true;
-    for (int i = 0; i < s.m_nLength; ++i) small = small && s.m_pData[i] >= -(1 << 24) + 1 && s.m_pData[i] <= 16777215;
+    for (int i = 0; i < s.m_nLength; ++i)
+      small = small && s.m_pData[i] >= -(1 << 24) + 1 && s.m_pData[i] <= 16777215;
     if (small && std::memcmp(s.m_pData.get(), back.m_pData.get(), 4 * s.m_nLength) != 0) abort();
   }
 
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (out) {
-    std::fwrite(data, 1, size, out);
-    std::fclose(out);
+  if (ionvue::fuzz::WriteInput(path, data, size)) {
     ionvue::SpectrumBlock block;
     std::vector<int32_t> storage;
     int n = ionvue::ReadRoziroBlock(path, block, storage);
