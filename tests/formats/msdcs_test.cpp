@@ -5,7 +5,7 @@
 
 #include "platform/scripted_host.h"
 #include "tests/formats/msdcs_fixture.h"
-#include "tests/support/test_support.h"
+#include "tests/support/spectrum_fixture.h"
 #include "viewer/core/spectrum.h"
 #include "viewer/formats/msdcs5_importer.h"
 #include "viewer/formats/msdcs_importer.h"
@@ -35,17 +35,9 @@ std::string Msdcs5Properties(int length, std::string_view mode = "TOF",
          std::string(mode) + " " + std::string(charge);
 }
 
-class MsdcsTest : public testing::TempDirTest {
+class MsdcsTest : public testing::SpectrumTest {
  protected:
-  void SetUp() override {
-    TempDirTest::SetUp();
-    spectrum_ = std::make_unique<CSpectrum>();
-  }
-  void TearDown() override {
-    spectrum_.reset();
-    TempDirTest::TearDown();
-  }
-  CSpectrum& s() { return *spectrum_; }
+  CSpectrum& s() { return spectrum(); }
 
   int LoadFile(const Bytes& file) {
     path_ = WriteFile("spectrum.dcs", file);
@@ -69,7 +61,6 @@ class MsdcsTest : public testing::TempDirTest {
   }
 
   ScriptedHost host;
-  std::unique_ptr<CSpectrum> spectrum_;
   std::string path_;
 };
 

@@ -7,24 +7,13 @@
 #include <vector>
 
 #include "platform/scripted_host.h"
-#include "tests/support/test_support.h"
+#include "tests/support/spectrum_fixture.h"
 #include "viewer/core/spectrum.h"
 
 namespace ionvue::testing {
 
-class ImporterTest : public TempDirTest {
+class ImporterTest : public SpectrumTest {
  protected:
-  void SetUp() override {
-    TempDirTest::SetUp();
-    spectrum_ = std::make_unique<CSpectrum>();
-  }
-  void TearDown() override {
-    spectrum_.reset();
-    TempDirTest::TearDown();
-  }
-
-  CSpectrum& spectrum() { return *spectrum_; }
-
   std::vector<int32_t> Stored() const {
     const CSpectrum& s = *spectrum_;
     if (!s.m_pData || s.m_nLength <= 0) return {};
@@ -43,7 +32,6 @@ class ImporterTest : public TempDirTest {
   }
 
   ScriptedHost host_;
-  std::unique_ptr<CSpectrum> spectrum_;
 };
 
 }  // namespace ionvue::testing
